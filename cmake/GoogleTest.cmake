@@ -1,0 +1,13 @@
+# GoogleTest and GoogleMock from Debian's sources (package googletest); nothing is downloaded.
+set(CORVEL_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+if(NOT EXISTS ${CORVEL_GTEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest sources not found in ${CORVEL_GTEST_SOURCE}; run scripts/bootstrap")
+endif()
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(${CORVEL_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+if(NOT CORVEL_WIN32)
+  foreach(t gtest gtest_main gmock gmock_main)
+    target_compile_options(${t} PRIVATE ${CORVEL_SANITIZE_FLAGS})
+  endforeach()
+endif()

@@ -1,0 +1,33 @@
+# Tests of the win32 preset run inside Wine: tests/wine/wine-run is the cross-compiling emulator,
+# so add_test() on one of our executables runs it in the build tree's own prefix. The fixture
+# "wine" (tests/wine) brings the prefix, the display and the wineserver up and takes them down.
+# Every Wine test holds the prefix lock: they share its registry, its desktop and its Program
+# Manager, and some switch the Windows version the prefix reports.
+set(CORVEL_WINE_HOME ${CMAKE_BINARY_DIR}/wine CACHE INTERNAL "Wine prefix and harness state")
+
+# corvel_wine_test(<name> COMMAND <target> [args...] [WINVER win95|nt351|nt40|default]
+#                  [WORKING_DIRECTORY dir] [TIMEOUT seconds] [ENVIRONMENT VAR=value...])
+function(corvel_wine_test name)
+  cmake_parse_arguments(W "" "WINVER;WORKING_DIRECTORY;TIMEOUT" "COMMAND;ENVIRONMENT" ${ARGN})
+  if(NOT W_WORKING_DIRECTORY)
+    set(W_WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  endif()
+  if(NOT W_TIMEOUT)
+    set(W_TIMEOUT 300)
+  endif()
+  add_test(NAME ${name} COMMAND ${W_COMMAND} WORKING_DIRECTORY ${W_WORKING_DIRECTORY})
+  set_tests_properties(${name} PROPERTIES
+    FIXTURES_REQUIRED wine
+    RESOURCE_LOCK wine_prefix
+    TIMEOUT ${W_TIMEOUT}
+    ENVIRONMENT "CORVEL_WINE_HOME=${CORVEL_WINE_HOME};CORVEL_WINVER=${W_WINVER};${W_ENVIRONMENT}")
+endfunction()
+
+# corvel_wine_gtest(<target> [WINVER v] ...): one ctest entry that runs a GoogleTest executable.
+function(corvel_wine_gtest target)
+  cmake_parse_arguments(W "" "WINVER;NAME" "" ${ARGN})
+  if(NOT W_NAME)
+    set(W_NAME ${target})
+  endif()
+  corvel_wine_test(${W_NAME} COMMAND ${target} --gtest_color=no WINVER "${W_WINVER}" ${W_UNPARSED_ARGUMENTS})
+endfunction()
