@@ -48,11 +48,13 @@ HWND IconControl(HWND box)
 Image Draw(LPCSTR resource, int width, int height, uint32_t background)
 {
     return Render(width, height, [&](HDC memory) {
-        HBRUSH brush = CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
+        const COLORREF colour = RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF);
+        HBRUSH brush = CreateSolidBrush(colour);
         RECT all{0, 0, width, height};
         FillRect(memory, &all, brush);
         DeleteObject(brush);
-        return DrawIconEx(memory, 0, 0, LoadIconA(nullptr, resource), width, height, 0, nullptr, DI_NORMAL) != 0;
+        HICON icon = LoadIconA(nullptr, resource);
+        return DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL) != 0;
     });
 }
 
@@ -95,7 +97,8 @@ BoxIcon Compare(HWND control)
     BoxIcon closest = BoxIcon::Unknown;
     double least = kMostDifferent;
     for (const auto& standard : kStandardIcons) {
-        double difference = Difference(screen, margin, Draw(standard.resource, client.right, client.bottom, background));
+        double difference =
+            Difference(screen, margin, Draw(standard.resource, client.right, client.bottom, background));
         if (difference <= least) {
             least = difference;
             closest = standard.icon;

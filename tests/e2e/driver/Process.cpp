@@ -36,8 +36,9 @@ HANDLE OpenForChild(const std::string& path)
 
 std::string ReadWholeFile(const std::string& path)
 {
-    Handle file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    Handle file{CreateFileA(path.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr)};
     std::string bytes;
     if (file.h == INVALID_HANDLE_VALUE)
         return bytes;
@@ -81,7 +82,8 @@ bool Inheritable(HANDLE source, Handle* copy)
 
 } // namespace
 
-Process::Process(const std::string& commandLine, const std::string& currentDirectory, const std::string& input)
+Process::Process(const std::string& commandLine, const std::string& currentDirectory,
+                 const std::string& input)
 {
     Start(commandLine, currentDirectory, input);
 }
@@ -93,7 +95,8 @@ bool Process::Failed()
     return false;
 }
 
-bool Process::Start(const std::string& commandLine, const std::string& currentDirectory, const std::string& input)
+bool Process::Start(const std::string& commandLine, const std::string& currentDirectory,
+                    const std::string& input)
 {
     outputPath = NewCaptureFile();
     errorPath = NewCaptureFile();

@@ -34,8 +34,7 @@ public:
     std::string Errors() const;
 
 private:
-    bool Start(const std::string& commandLine, const std::string& currentDirectory,
-               const std::string& input);
+    bool Start(const std::string& commandLine, const std::string& currentDirectory, const std::string& input);
     bool Failed();
 
     HANDLE process = nullptr;

@@ -1,6 +1,9 @@
 #include "ScreenImage.h"
 
+#include "Waiting.h"
+
 #include <cstdio>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -16,11 +19,30 @@ BITMAPINFOHEADER Header(int width, int height)
     BITMAPINFOHEADER h{};
     h.biSize = sizeof h;
     h.biWidth = width;
-    h.biHeight = -height;   // top-down rows
+    h.biHeight = -height; // top-down rows
     h.biPlanes = 1;
     h.biBitCount = 32;
     h.biCompression = BI_RGB;
     return h;
+}
+
+// A window that has just been shown or changed may still be painting (its program draws the
+// frame, the controls and the activation one after the other): take the image once two looks a
+// moment apart agree, or the last look after a while.
+Image SettledImage(HWND window, const RECT& area)
+{
+    SendWithin(window, WM_NULL, 0, 0, 5000); // its program has caught up with what was sent
+    Image last = CaptureScreen(area);
+    WaitUntil(
+        [&] {
+            Sleep(100);
+            Image now = CaptureScreen(area);
+            bool same = now.pixels == last.pixels;
+            last = std::move(now);
+            return same;
+        },
+        3000);
+    return last;
 }
 
 } // namespace
@@ -39,7 +61,8 @@ Image Render(int width, int height, const std::function<bool(HDC)>& paint)
     BITMAPINFO info{};
     info.bmiHeader = Header(width, height);
     image.pixels.resize(static_cast<size_t>(width) * height);
-    if (painted && GetDIBits(memory, bitmap, 0, height, image.pixels.data(), &info, DIB_RGB_COLORS) == height) {
+    if (painted &&
+        GetDIBits(memory, bitmap, 0, height, image.pixels.data(), &info, DIB_RGB_COLORS) == height) {
         image.width = width;
         image.height = height;
     } else {
@@ -49,7 +72,7 @@ Image Render(int width, int height, const std::function<bool(HDC)>& paint)
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     for (auto& p : image.pixels)
-        p &= 0xFFFFFF;   // the top byte is not a colour
+        p &= 0xFFFFFF; // the top byte is not a colour
     return image;
 }
 
@@ -71,10 +94,10 @@ bool SaveBitmap(const Image& image, const std::string& path)
     const int row = RowBytes(image.width);
     BITMAPINFOHEADER info = Header(image.width, image.height);
     info.biBitCount = 24;
-    info.biHeight = image.height;   // bottom-up, as every reader expects
+    info.biHeight = image.height; // bottom-up, as every reader expects
     info.biSizeImage = static_cast<DWORD>(row) * image.height;
     BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;   // "BM"
+    file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof file + sizeof info;
     file.bfSize = file.bfOffBits + info.biSizeImage;
 
@@ -136,7 +159,7 @@ bool SaveWindowImage(HWND window, const std::string& path)
     RECT visible;
     if (!IntersectRect(&visible, &area, &screen))
         return false;
-    return SaveBitmap(CaptureScreen(visible), path);
+    return SaveBitmap(SettledImage(window, visible), path);
 }
 
 std::string ScreenshotPath(const std::string& name)

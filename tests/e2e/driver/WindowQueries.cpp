@@ -73,7 +73,8 @@ std::string ControlText(HWND parent, int id)
         return {};
     std::vector<char> text(static_cast<size_t>(length) + 1);
     LRESULT copied = 0;
-    if (!SendWithin(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), kAnswerMs, &copied))
+    if (!SendWithin(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), kAnswerMs,
+                    &copied))
         return {};
     return std::string(text.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }

@@ -41,8 +41,9 @@ TEST(Process, PassesInputAndCapturesOutputByteForByte)
         {"large input and output", EveryByte(300000), 2000000, 255},
     };
     for (const auto& c : cases) {
-        ui::Process p(FixtureCommand("flood " + std::to_string(c.exitCode) + " " + std::to_string(c.errorBytes)),
-                      {}, c.input);
+        ui::Process p(
+            FixtureCommand("flood " + std::to_string(c.exitCode) + " " + std::to_string(c.errorBytes)), {},
+            c.input);
         ASSERT_TRUE(p.Started()) << c.what << ": error " << p.StartError();
         DWORD code = 0;
         ASSERT_TRUE(p.Wait(60000, &code)) << c.what;
