@@ -76,8 +76,14 @@ std::string PageTitle(HWND wizard)
     return WindowText(wizard);
 }
 
-bool Press(HWND wizard, WizardButton button)
+bool Press(HWND wizard, WizardButton button, DWORD timeoutMs)
 {
+    const int id = WizardButtonId(button);
+    // The pages set the buttons when they become active, often by a posted message: a press just
+    // after a page change may have to wait for it.
+    if (!WaitUntil([&] { return IsWindowEnabled(wizard) && IsVisible(wizard, id) && IsEnabled(wizard, id); },
+                   timeoutMs))
+        return false;
     int which = PSBTN_CANCEL;
     switch (button) {
     case WizardButton::Back:

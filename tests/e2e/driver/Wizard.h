@@ -24,8 +24,10 @@ HWND CurrentPage(HWND wizard);
 std::string PageTitle(HWND wizard);
 
 // Presses the button (PSM_PRESSBUTTON, posted, so that whatever the press opens cannot block
-// the driver). The effect comes later: wait for it.
-bool Press(HWND wizard, WizardButton button);
+// the driver). Like a user, it first waits up to timeoutMs until the button can be pressed (shown,
+// enabled, and no modal box over the wizard); false when it never could. The effect comes later:
+// wait for it.
+bool Press(HWND wizard, WizardButton button, DWORD timeoutMs = 5000);
 
 // Waits up to timeoutMs until the page title is no longer `from`; returns the new title, or an
 // empty string when the time ran out or the wizard closed.

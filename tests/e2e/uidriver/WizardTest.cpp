@@ -58,6 +58,7 @@ void FillNamePage(HWND wizard, DWORD pid)
     EXPECT_FALSE(IsVisible(page, IDC_NEWS_NOTE));
     EXPECT_TRUE(WaitUntil([&] { return ButtonUsable(wizard, WizardButton::Next); }, kEffectMs));
     EXPECT_FALSE(IsEnabled(wizard, WizardButtonId(WizardButton::Back)));
+    EXPECT_FALSE(Press(wizard, WizardButton::Back, 0)) << "a disabled button cannot be pressed";
     EXPECT_FALSE(IsVisible(wizard, WizardButtonId(WizardButton::Finish)));
     Shoot(wizard, "uidriver-fixture-name-page");
 
@@ -70,10 +71,13 @@ void FillNamePage(HWND wizard, DWORD pid)
 
     EXPECT_TRUE(Click(page, IDC_GREET));
     MessageBoxSeen seen;
-    ASSERT_TRUE(WaitForMessageBox(pid, kEffectMs, &seen));
+    ASSERT_TRUE(WaitForMessageBox(pid, kEffectMs, &seen, false));
     EXPECT_EQ(seen.caption, "Fixture Setup");
     EXPECT_EQ(seen.text, "Hello, Ada Lovelace!");
-    EXPECT_EQ(IconName(seen.icon), std::string("asterisk"));
+    EXPECT_STREQ(IconName(seen.icon), "asterisk");
+    EXPECT_FALSE(Press(wizard, WizardButton::Next, 0)) << "the box is modal";
+    PressOk(FindMessageBox(pid));
+    EXPECT_EQ(FindMessageBox(pid), nullptr);
 }
 
 // The second page: a radio group, and a combo box that only the last choice enables.
@@ -191,7 +195,7 @@ TEST(Wizard, CancelEndsTheSheetWithoutAnswers)
     MessageBoxSeen seen;
     ASSERT_TRUE(WaitForMessageBox(p.Id(), kEffectMs, &seen));
     EXPECT_EQ(seen.text, "Setup was cancelled.");
-    EXPECT_EQ(seen.icon, BoxIcon::Exclamation);
+    EXPECT_STREQ(IconName(seen.icon), "exclamation");
     DWORD code = 1;
     ASSERT_TRUE(p.Wait(kEffectMs, &code));
     EXPECT_EQ(code, 0u);
