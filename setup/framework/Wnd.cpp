@@ -56,8 +56,12 @@ HWND CWnd::GetDlgItem(int id) const
 
 void CWnd::RepaintNow()
 {
-    if (m_hWnd)
-        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (!m_hWnd)
+        return;
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Wine hands a window's drawing to the display when the thread looks for input; a zero wait
+    // does that without taking or dispatching any message (on Windows it returns at once).
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
 }
 
 int CComboBox::AddString(const char* text)

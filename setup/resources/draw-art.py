@@ -93,6 +93,20 @@ def tick(c, x, y, s):
     c.outline(shape, GREEN)
 
 
+def tile(c):
+    """A raised panel filling the picture: the page's face colour differs between systems, so the
+    bitmap brings its own face and edge instead of pretending to be transparent."""
+    n = c.size
+    for i in range(n):
+        c.put(i, 0, WHITE)
+        c.put(0, i, WHITE)
+        c.put(i, n - 1, BLACK)
+        c.put(n - 1, i, BLACK)
+        if 0 < i < n - 1:
+            c.put(i, n - 2, GRAY)
+            c.put(n - 2, i, GRAY)
+
+
 def icon_art():
     c = Canvas(32, CLEAR)
     package(c, 2, 19, 20, 12, 7)
@@ -102,15 +116,17 @@ def icon_art():
 
 def welcome_art():
     c = Canvas(48, SILVER)
-    package(c, 4, 27, 29, 19, 10)
-    arrow(c, 23, 0, 11, 14, 8)
+    package(c, 6, 27, 26, 16, 9)
+    arrow(c, 23, 3, 10, 13, 8)
+    tile(c)
     return c
 
 
 def finish_art():
     c = Canvas(48, SILVER)
-    package(c, 4, 27, 29, 19, 10)
-    tick(c, 14, 15, 4)
+    package(c, 6, 27, 26, 16, 9)
+    tick(c, 15, 16, 4)
+    tile(c)
     return c
 
 
