@@ -84,8 +84,9 @@ void DDX_CBString(CDataExchange* pDX, int id, std::string& value, int maxChars)
         CutTo(value, maxChars);
     }
     // CB_SELECTSTRING finds the first entry beginning with the text, case ignored, and shows it.
-    if (SendMessageA(control, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(value.c_str())) != CB_ERR)
+    // An empty text would begin every entry (on some systems): it selects none instead.
+    if (!value.empty() && SendMessageA(control, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(value.c_str())) != CB_ERR)
         return;
     // A failed search keeps an earlier selection, which would contradict the new text.
     SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);

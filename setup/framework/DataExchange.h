@@ -33,6 +33,6 @@ void DDX_Check(CDataExchange* pDX, int id, int& value);
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 
 // A combo box's text. Written: the first list entry that begins with the text (ignoring case) is
-// selected, or else the text is put in the edit field. Read: the edit field's text. maxChars as
-// for DDX_Text.
+// selected, or else the text is put in the edit field (an empty text selects nothing). Read: the
+// edit field's text. maxChars as for DDX_Text.
 void DDX_CBString(CDataExchange* pDX, int id, std::string& value, int maxChars = 0);

@@ -3,6 +3,7 @@
 
 #include "app/SetupApp.h"
 #include "engine/Platform.h"
+#include "engine/ProgramManager.h"
 #include "engine/ScopedWin.h"
 #include "engine/SystemFolders.h"
 #include "resources/resource.h"
@@ -45,6 +46,8 @@ BOOL CSelectFolder::OnInitDialog()
     folderName = theApp.programFolder;
     if (PlatformKind == kPlatformWin95 || PlatformKind == kPlatformNT4)
         AddProgramFolders(folderList);
+    else if (PlatformKind == kPlatformNT3)
+        ListProgmanGroups(folderList.m_hWnd);
     UpdateData(FALSE);
     return TRUE;
 }

@@ -137,6 +137,7 @@ TEST_F(PageUnderTest, ComboTextSelectsTheFirstEntryItBegins)
         {"Corvel Test", "Corvel Test", nullptr},       // a new folder
         {"Games and more", "Games and more", nullptr}, // longer than an entry: no match
         {std::string(300, 'z'), std::string(259, 'z'), nullptr},
+        {"", "", nullptr},                              // not the first entry: none
     };
     for (const auto& c : cases) {
         folder = c.written;

@@ -1,6 +1,8 @@
 // The folder page's list: the sub-folders of the user's Programs folder, and the default folder
 // matched against them.
 #include "InstallContext.h"
+#include "MessageBoxes.h"
+#include "ProgmanServer.h"
 #include "ScratchDir.h"
 #include "WizardSession.h"
 #include "framework/Wnd.h"
@@ -11,20 +13,29 @@
 
 namespace {
 
+using testing_support::NoProgramManager;
+using testing_support::ProgmanServer;
+using testing_support::ProgmanServerOptions;
 using testing_support::ScratchDir;
 using ui::WizardButton;
 using Lines = std::vector<std::string>;
 
 struct FolderPage {
+    bool finished = false;
     Lines list;
     std::string text;
     int selected = -2;
+    std::string folderName;   // what the sheet kept after Finish
+    std::string destPath;
 };
 
-// Goes to the folder page, reads it, and finishes; the folder name the sheet kept comes back.
-INT_PTR ReadFolderPage(CInstallSheet& sheet, FolderPage& page)
+// Runs the wizard in this context to the folder page, reads it, and finishes.
+FolderPage ReadFolderPage(const ContextSettings& settings)
 {
-    return RunWizard(sheet, [&](User& user) {
+    InstallContext context(settings);
+    CInstallSheet sheet("Corvel Installation Wizard");
+    FolderPage page;
+    page.finished = RunWizard(sheet, [&](User& user) {
         if (!user.Press(WizardButton::Next) || !user.Press(WizardButton::Next))
             return;
         HWND combo = GetDlgItem(user.Page(), IDC_FOLDERLIST);
@@ -39,7 +50,21 @@ INT_PTR ReadFolderPage(CInstallSheet& sheet, FolderPage& page)
         user.Shoot("wizard-folder-list");
         if (user.Press(WizardButton::Next))
             user.Press(WizardButton::Finish);
-    });
+    }) == 12325;
+    page.folderName = sheet.selectFolderTab.folderName;
+    page.destPath = sheet.welcomeTab.destPath;
+    return page;
+}
+
+ContextSettings Settings(int platformKind, const std::string& folder, const std::string& programs)
+{
+    ContextSettings settings;
+    settings.platformKind = platformKind;
+    settings.programFolder = folder;
+    settings.userProgramFolderDir = programs;
+    if (platformKind == 2)
+        settings.programDir = "C:";
+    return settings;
 }
 
 TEST(FolderList, ListsTheProgramsFolderAndMatchesTheDefault)
@@ -54,29 +79,23 @@ TEST(FolderList, ListsTheProgramsFolderAndMatchesTheDefault)
         const char* what;
         int platformKind;
         std::string folder;
-        Lines list;
         std::string shown;   // and read back after Finish
         int selected;
     } cases[] = {
-        {"a folder that only begins an entry selects it", 3, "Corvel T", all, "Corvel Tools", 2},
-        {"case is ignored", 1, "GAMES", all, "Games", 3},
-        {"the first entry in list order wins", 3, "Corvel", all, "corvel", 1},
-        {"a new folder is kept as it is", 3, "Corvel Test", all, "Corvel Test", -1},
-        {"a name longer than every entry matches none", 1, "StartUp Items", all, "StartUp Items", -1},
+        {"a folder that only begins an entry selects it", 3, "Corvel T", "Corvel Tools", 2},
+        {"case is ignored", 1, "GAMES", "Games", 3},
+        {"the first entry in list order wins", 3, "Corvel", "corvel", 1},
+        {"a new folder is kept as it is", 3, "Corvel Test", "Corvel Test", -1},
+        {"a name longer than every entry matches none", 1, "StartUp Items", "StartUp Items", -1},
+        {"an empty default selects no entry", 3, "", "", -1},
     };
     for (const auto& c : cases) {
-        ContextSettings settings;
-        settings.platformKind = c.platformKind;
-        settings.programFolder = c.folder;
-        settings.userProgramFolderDir = programs.Path();
-        InstallContext context(settings);
-        CInstallSheet sheet("Corvel Installation Wizard");
-        FolderPage page;
-        ASSERT_EQ(ReadFolderPage(sheet, page), 12325) << c.what;
-        EXPECT_EQ(page.list, c.list) << c.what;
+        FolderPage page = ReadFolderPage(Settings(c.platformKind, c.folder, programs.Path()));
+        ASSERT_TRUE(page.finished) << c.what;
+        EXPECT_EQ(page.list, all) << c.what;
         EXPECT_EQ(page.text, c.shown) << c.what;
         EXPECT_EQ(page.selected, c.selected) << c.what;
-        EXPECT_EQ(sheet.selectFolderTab.folderName, c.shown) << c.what;
+        EXPECT_EQ(page.folderName, c.shown) << c.what;
     }
 }
 
@@ -84,16 +103,49 @@ TEST(FolderList, AProgramsFolderThatCannotBeSearchedGivesAnEmptyList)
 {
     ScratchDir scratch("wizard-noprograms");
     for (const std::string& dir : {scratch / "missing", std::string(250, 'x')}) {
-        ContextSettings settings;
-        settings.programFolder = "Corvel Test";
-        settings.userProgramFolderDir = dir;
-        InstallContext context(settings);
-        CInstallSheet sheet("Corvel Installation Wizard");
-        FolderPage page;
-        ASSERT_EQ(ReadFolderPage(sheet, page), 12325) << dir;
+        FolderPage page = ReadFolderPage(Settings(3, "Corvel Test", dir));
+        ASSERT_TRUE(page.finished) << dir;
         EXPECT_EQ(page.list, Lines{}) << dir;
         EXPECT_EQ(page.text, "Corvel Test");
     }
+}
+
+// On Windows NT 3.x the list holds Program Manager's groups; the Programs folder is not read.
+TEST(FolderList, OnNT3TheListHoldsProgramManagersGroups)
+{
+    ScratchDir programs("wizard-programs-nt3");
+    ASSERT_TRUE(CreateDirectoryA((programs / "Not A Group").c_str(), nullptr));
+    ProgmanServerOptions options;
+    options.startup = {"[CreateGroup(Main)][CreateGroup(Corvel Tools)][CreateGroup(Accessories)]"};
+    ProgmanServer server(options);
+    ASSERT_TRUE(server.Answering());
+
+    struct Case {
+        std::string folder;
+        std::string shown;
+        int selected;
+    } cases[] = {{"corvel", "Corvel Tools", 1}, {"Main", "Main", 2}, {"Corvel Test", "Corvel Test", -1}};
+    for (const auto& c : cases) {
+        FolderPage page = ReadFolderPage(Settings(2, c.folder, programs.Path()));
+        ASSERT_TRUE(page.finished) << c.folder;
+        EXPECT_EQ(page.list, (Lines{"Accessories", "Corvel Tools", "Main"})) << c.folder;
+        EXPECT_EQ(page.text, c.shown);
+        EXPECT_EQ(page.selected, c.selected);
+        EXPECT_EQ(page.folderName, c.shown);
+        EXPECT_EQ(page.destPath, "C:\\Corvel Test");
+    }
+}
+
+TEST(FolderList, OnNT3WithoutProgramManagerTheListIsEmpty)
+{
+    NoProgramManager none;
+    ASSERT_TRUE(none.Silent());
+    ui::MessageBoxWatcher boxes;
+    FolderPage page = ReadFolderPage(Settings(2, "Corvel Test", ""));
+    ASSERT_TRUE(page.finished);
+    EXPECT_EQ(page.list, Lines{});
+    EXPECT_EQ(page.text, "Corvel Test");
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{}) << "the wizard shows no messages of its own";
 }
 
 } // namespace
