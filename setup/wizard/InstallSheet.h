@@ -1,0 +1,26 @@
+// The installation wizard: a property sheet in wizard mode with the five pages in their order.
+// The install run makes it, runs it modally and reads the user's choices out of the pages.
+#pragma once
+
+#include "framework/PropertySheet.h"
+#include "wizard/Finish.h"
+#include "wizard/InstallType.h"
+#include "wizard/Modules.h"
+#include "wizard/SelectFolder.h"
+#include "wizard/WelcomeTab.h"
+
+class CInstallSheet : public CPropertySheet {
+public:
+    // Registers itself as ActiveSheet; nothing is shown before DoModal.
+    explicit CInstallSheet(const char* caption, CWnd* parent = nullptr, UINT selectPage = 0);
+    ~CInstallSheet() override;
+
+    CWelcomeTab welcomeTab;
+    CInstallType installTypeTab;
+    CModules modulesTab;
+    CSelectFolder selectFolderTab;
+    CFinish finishTab;
+};
+
+// The sheet that exists now, or null; the pages reach their sheet only through it.
+extern CInstallSheet* ActiveSheet;

@@ -1,0 +1,146 @@
+// The splash and progress windows as the install run uses them: made, shown, updated between
+// steps without a message loop, and taken down.
+#include "ScreenImage.h"
+#include "framework/Wnd.h"
+#include "resources/resource.h"
+#include "wizard/ProgressDlg.h"
+#include "wizard/Splash.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+RECT ScreenRect(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// How many pixels of the screen area differ between two captures.
+int Changed(const ui::Image& before, const ui::Image& after)
+{
+    int changed = 0;
+    for (size_t i = 0; i < before.pixels.size() && i < after.pixels.size(); ++i)
+        changed += before.pixels[i] != after.pixels[i];
+    return changed;
+}
+
+void Shoot(HWND window, const char* name)
+{
+    std::string path = ui::ScreenshotPath(name);
+    if (!path.empty())
+        ui::SaveWindowImage(window, path);
+}
+
+TEST(Splash, ShowsItsTextUntilDestroyed)
+{
+    auto splash = std::make_unique<CSplash>();
+    ASSERT_TRUE(splash->Create());
+    HWND window = splash->m_hWnd;
+    EXPECT_FALSE(IsWindowVisible(window)) << "shown only when asked";
+    splash->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+    EXPECT_EQ(WindowText(window), "Corvel Install for Windows95 and NT");
+    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION);
+    HWND text = GetWindow(window, GW_CHILD);
+    EXPECT_EQ(WindowText(text), "Corvel Install is initializig and prepering installation");
+    HWND icon = GetWindow(text, GW_HWNDNEXT);
+    EXPECT_NE(SendMessageA(icon, STM_GETICON, 0, 0), 0) << "the program's icon is shown";
+    Shoot(window, "splash");
+    splash.reset();   // the window goes with the object
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST(ProgressDlg, ShowsTheRunsLinesAndItsBar)
+{
+    CProgressDlg progress;
+    ASSERT_TRUE(progress.Create());
+    progress.ShowWindow(SW_SHOW);
+    progress.SetFocus();
+    EXPECT_TRUE(IsWindowVisible(progress.m_hWnd));
+    EXPECT_EQ(GetWindow(progress.m_hWnd, GW_OWNER), nullptr);
+    EXPECT_EQ(WindowText(progress.m_hWnd), "Corvel Install - Installing");
+    EXPECT_TRUE(GetFocus() == progress.m_hWnd || IsChild(progress.m_hWnd, GetFocus()));
+    ASSERT_EQ(progress.statusLine.m_hWnd, progress.GetDlgItem(IDC_STATUSLINE));
+    ASSERT_EQ(progress.fileLine.m_hWnd, progress.GetDlgItem(IDC_FILELINE));
+    ASSERT_EQ(progress.progressBar.m_hWnd, progress.GetDlgItem(IDC_PROGRESSBAR));
+
+    // The order of the install run: prepare, one module of three files, register.
+    struct Step {
+        const char* status;   // null: unchanged
+        const char* file;
+        int steps;
+        int position;
+    } steps[] = {
+        {"Prepering to copy files", nullptr, 0, 0},
+        {"Copying files (Program files)...", "bin\\edit.exe", 1, 1},
+        {nullptr, "bin\\edrt.dll", 1, 2},
+        {nullptr, "Help\\edit.hlp", 1, 3},
+        {"Registering Uninstall program...", "", 0, 3},
+    };
+    progress.progressBar.SetRange(0, 3);
+    progress.progressBar.SetStep(1);
+    std::string status = "Static";
+    for (const auto& s : steps) {
+        if (s.status) {
+            progress.SetStatusText(s.status);
+            status = s.status;
+        }
+        if (s.file)
+            progress.SetFileText(s.file);
+        for (int i = 0; i < s.steps; ++i)
+            progress.progressBar.StepIt();
+        EXPECT_EQ(WindowText(progress.GetDlgItem(IDC_STATUSLINE)), status);
+        if (s.file) {
+            EXPECT_EQ(WindowText(progress.GetDlgItem(IDC_FILELINE)), s.file);
+        }
+        EXPECT_EQ(progress.progressBar.GetPos(), s.position);
+        if (s.position == 2)
+            Shoot(progress.m_hWnd, "progress");
+    }
+    PBRANGE range{};
+    SendMessageA(progress.progressBar.m_hWnd, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    EXPECT_EQ(range.iLow, 0);
+    EXPECT_EQ(range.iHigh, 3);
+    EXPECT_TRUE(progress.DestroyWindow());
+    EXPECT_EQ(progress.m_hWnd, nullptr);
+}
+
+// The run dispatches no messages while it copies: what the window shows changes at once.
+TEST(ProgressDlg, EveryUpdateReachesTheScreenWithoutAMessageLoop)
+{
+    CProgressDlg progress;
+    ASSERT_TRUE(progress.Create());
+    progress.ShowWindow(SW_SHOW);
+    progress.SetFocus();
+    progress.SetStatusText("Prepering to copy files");
+    progress.progressBar.SetRange(0, 4);
+    progress.progressBar.SetStep(1);
+    Sleep(300);   // the window manager's own work after the first show
+
+    struct Update {
+        const char* what;
+        std::function<void()> apply;
+        HWND area;
+    } updates[] = {
+        {"status line", [&] { progress.SetStatusText("Copying files (Program files)..."); }, progress.statusLine.m_hWnd},
+        {"file line", [&] { progress.SetFileText("bin\\edit.exe"); }, progress.fileLine.m_hWnd},
+        {"bar step", [&] { progress.progressBar.StepIt(); }, progress.progressBar.m_hWnd},
+        {"bar step", [&] { progress.progressBar.StepIt(); }, progress.progressBar.m_hWnd},
+        {"file line emptied", [&] { progress.SetFileText(""); }, progress.fileLine.m_hWnd},
+    };
+    for (auto& u : updates) {
+        ui::Image before = ui::CaptureScreen(ScreenRect(u.area));
+        u.apply();
+        ui::Image after = ui::CaptureScreen(ScreenRect(u.area));
+        EXPECT_GT(Changed(before, after), 10) << u.what;
+    }
+}
+
+} // namespace
