@@ -7,7 +7,7 @@ namespace {
 struct ErrorClass {
     DWORD code;
     bool readError;
-    DWORD onDelete;   // 0: the delete's failure does not stop the copy
+    DWORD onDelete; // 0: the delete's failure does not stop the copy
     DWORD onCopy;
 };
 

@@ -9,9 +9,9 @@ struct FileVersion {
 };
 
 enum class VersionRead {
-    Read,         // *version holds it
-    None,         // the file carries no version information
-    Unreadable,   // the file, or its version information, could not be read
+    Read,       // *version holds it
+    None,       // the file carries no version information
+    Unreadable, // the file, or its version information, could not be read
 };
 
 // Only the version block is read, into storage sized by the platform's size call.

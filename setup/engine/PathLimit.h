@@ -24,8 +24,8 @@ struct FileLook {
 FileLook LookAtFile(const char* path);
 
 bool DeletePath(const char* path);
-bool CopyPath(const char* from, const char* to);          // replaces an existing target
-bool RenamePath(const char* from, const char* to);        // MoveFileA: no existing target
-bool MovePath(const char* from, const char* to, DWORD moveFlags);   // MoveFileExA
+bool CopyPath(const char* from, const char* to);                  // replaces an existing target
+bool RenamePath(const char* from, const char* to);                // MoveFileA: no existing target
+bool MovePath(const char* from, const char* to, DWORD moveFlags); // MoveFileExA
 bool SetPathAttributes(const char* path, DWORD attributes);
 bool CreateDirectoryPath(const char* path);

@@ -8,8 +8,8 @@
 #include <string>
 
 // The copy's flags.
-constexpr DWORD kCopyForce = 0x1;   // no comparison; a read-only current copy is made writable
-constexpr DWORD kCopyKeep = 0x2;    // the current copy is neither tested nor deleted
+constexpr DWORD kCopyForce = 0x1; // no comparison; a read-only current copy is made writable
+constexpr DWORD kCopyKeep = 0x2;  // the current copy is neither tested nor deleted
 
 // A delete refused with access denied (a running program, a loaded library): every bit that
 // callers of the version API look for, VIF_SRCOLD included.

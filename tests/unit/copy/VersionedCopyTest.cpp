@@ -40,7 +40,7 @@ int TemporaryFiles(const std::string& dir)
 }
 
 class VersionedCopy : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(MakeDirs(src));
@@ -82,9 +82,9 @@ TEST_F(VersionedCopy, DateThenFileVersionDecide)
 {
     struct Case {
         const char* what;
-        const char* source;    // fixture; null: no source
+        const char* source; // fixture; null: no source
         WORD sourceDay;
-        const char* current;   // fixture in the target's place; null: none
+        const char* current; // fixture in the target's place; null: none
         WORD currentDay;
         DWORD flags;
         DWORD result;
@@ -145,8 +145,8 @@ TEST_F(VersionedCopy, CurrentCopyDirectory)
     struct Case {
         const char* what;
         std::string curDir;
-        Where current;        // where the copy in place stands
-        WORD currentDay;      // later than the source's 10 when above it
+        Where current;   // where the copy in place stands
+        WORD currentDay; // later than the source's 10 when above it
         DWORD flags;
         DWORD result;
         const char* curDirAfter;
@@ -192,7 +192,7 @@ TEST_F(VersionedCopy, WriteProtectionAndFilesInUse)
     struct Case {
         const char* what;
         Hold hold;
-        bool withCurrentDir;   // false: no current copy named, the copy goes straight over
+        bool withCurrentDir; // false: no current copy named, the copy goes straight over
         DWORD flags;
         DWORD result;
         Messages shown;
@@ -276,7 +276,7 @@ TEST_F(VersionedCopy, PathsBeyondThePlatformLimitFailAsThePlatformFailsThem)
     struct Case {
         const char* what;
         std::string srcDir, curDir, destDir;
-        bool current;   // an older copy stands at dst, the current-copy directory
+        bool current; // an older copy stands at dst, the current-copy directory
         DWORD result;
         Messages shown;
     } cases[] = {
@@ -296,8 +296,8 @@ TEST_F(VersionedCopy, PathsBeyondThePlatformLimitFailAsThePlatformFailsThem)
         lstrcpynA(cur, c.curDir.c_str(), sizeof cur);
         char tmpFile[kPathBufferSize];
         DWORD tmpFileLen = kPathBufferSize;
-        EXPECT_EQ(theApp.CopyVersionedFile(0, kSourceName, kTargetName, c.srcDir.c_str(), c.destDir.c_str(), cur,
-                                           tmpFile, &tmpFileLen),
+        EXPECT_EQ(theApp.CopyVersionedFile(0, kSourceName, kTargetName, c.srcDir.c_str(), c.destDir.c_str(),
+                                           cur, tmpFile, &tmpFileLen),
                   c.result);
         EXPECT_EQ(watcher.Take(), c.shown);
         EXPECT_EQ(WrittenOnDay(target), c.current ? 10 : c.result == 0 ? 20 : 0);
