@@ -25,23 +25,14 @@ DWORD CompareWithCurrent(const std::string& source, const FileLook& src, const s
 {
     if (CompareFileTime(&src.lastWrite, &cur.lastWrite) <= 0)
         return VIF_SRCOLD;
+    // A file without version information leaves the decision to the date.
     FileVersion sourceVersion, currentVersion;
-    switch (ReadFileVersion(source.c_str(), &sourceVersion)) {
-    case VersionRead::Unreadable:
-        return VIF_CANNOTREADSRC;
-    case VersionRead::None:
-        return 0;
-    case VersionRead::Read:
-        break;
-    }
-    switch (ReadFileVersion(current.c_str(), &currentVersion)) {
-    case VersionRead::Unreadable:
-        return VIF_CANNOTREADDST;
-    case VersionRead::None:
-        return 0;
-    case VersionRead::Read:
-        break;
-    }
+    const VersionRead sourceRead = ReadFileVersion(source.c_str(), &sourceVersion);
+    if (sourceRead != VersionRead::Read)
+        return sourceRead == VersionRead::Unreadable ? VIF_CANNOTREADSRC : 0;
+    const VersionRead currentRead = ReadFileVersion(current.c_str(), &currentVersion);
+    if (currentRead != VersionRead::Read)
+        return currentRead == VersionRead::Unreadable ? VIF_CANNOTREADDST : 0;
     return AtLeast(currentVersion, sourceVersion) ? VIF_MISMATCH | VIF_SRCOLD : 0;
 }
 
