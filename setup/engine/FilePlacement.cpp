@@ -1,0 +1,183 @@
+// File placement: one file of one selected module put where it belongs — its directory, the
+// versioned copy, the replacement at the next start for a file in use, its shared count, its log
+// records and its Start-menu entry.
+#include "app/SetupApp.h"
+#include "engine/FileExists.h"
+#include "engine/PathLimit.h"
+#include "engine/Platform.h"
+#include "engine/ProgramManager.h"
+#include "engine/ShellLink.h"
+#include "engine/SystemFolders.h"
+#include "engine/UninstallLog.h"
+#include "engine/VifBits.h"
+#include "script/FileNamePart.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Bounded copy into a path buffer; a path that does not fit leaves it empty. Only ever given
+// paths that fitted a call already, or the file directory, whose absence as the current-copy
+// directory changes nothing: a current copy beyond the path limit can be neither read nor deleted.
+void SetPathBuffer(char (&buffer)[kPathBufferSize], const std::string& path)
+{
+    if (path.size() < sizeof buffer)
+        std::memcpy(buffer, path.c_str(), path.size() + 1);
+    else
+        buffer[0] = '\0';
+}
+
+// A shared file found in more than one of the Windows directories is shown to the user; the last
+// one found becomes the current-copy directory.
+void SearchDuplicates(const char* destName, char (&curDir)[kPathBufferSize])
+{
+    const struct {
+        const char* tested;  // as the warning names it
+        const char* current; // as the current-copy directory
+    } places[] = {{"", ""}, {"\\System", "\\system"}, {"\\System32", "\\system32"}};
+
+    std::string warning = "Warning. Multiple copies of the shared file ";
+    warning += destName;
+    warning += " is found in the following paths:";
+    int found = 0;
+    for (const auto& place : places) {
+        const std::string tested = std::string(WindowsDir) + place.tested + "\\" + destName;
+        DWORD attributes;
+        if (!FileExists(tested.c_str(), &attributes))
+            continue;
+        SetPathBuffer(curDir, std::string(WindowsDir) + place.current);
+        warning += "\r\n" + tested;
+        ++found;
+    }
+    if (found > 1) {
+        warning += "\r\nThis can cause problems with this and other programs. Please consider appropriate "
+                   "actions to resolve this possible problem.";
+        AfxMessageBox(warning.c_str());
+    }
+}
+
+// The base directory and the sub-directory of dest, without its trailing backslash.
+std::string FileDirectory(const char* base, const std::string& subDir)
+{
+    std::string dir(base);
+    if (subDir.empty())
+        return dir;
+    if (dir.empty() || dir.back() != '\\')
+        dir += '\\';
+    dir.append(subDir, 0, subDir.size() - 1);
+    return dir;
+}
+
+enum class Replacement { Scheduled, NotScheduled, Skipped };
+
+// The replacement of a file in use at the next start of Windows.
+Replacement ReplaceAtNextStart(const std::string& source, const std::string& target)
+{
+    if (PlatformKind != kPlatformWin95 && PlatformKind != kPlatformNT3 && PlatformKind != kPlatformNT4) {
+        AfxMessageBox(
+            "Dont know how to install shared files on this syste. Shared files will not be installed. "
+            "if they are in use by Windows.");
+        return Replacement::Skipped;
+    }
+    // The new file waits beside the one in use, on its volume; the distribution keeps its own.
+    const std::string temp = target + ".tmp";
+    if (!CopyPath(source.c_str(), temp.c_str())) {
+        AfxMessageBox("Copy failed.");
+        return Replacement::Skipped;
+    }
+    if (PlatformKind == kPlatformWin95) {
+        // Windows 95 renames the pairs of this section before it starts.
+        WritePrivateProfileStringA("rename", target.c_str(), temp.c_str(), "wininit.ini");
+        return Replacement::Scheduled;
+    }
+    if (MovePath(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_DELAY_UNTIL_REBOOT))
+        return Replacement::Scheduled;
+    DeleteFileA(temp.c_str());
+    AfxMessageBox("MoveFileEx() failed.");
+    return Replacement::NotScheduled;
+}
+
+// The file's shell link, or its Program Manager item on Windows NT 3.x, with their records.
+void MakeStartMenuEntry(FILE* log, const FileEntry* file, const std::string& target, const char* description)
+{
+    if (PlatformKind == kPlatformNT3) {
+        WritePmngrRecord(log, MenuFolder, file->shortcutName);
+        AddProgmanGroup(MenuFolder);
+        AddProgmanItem(file->shortcutName, target.c_str());
+        return;
+    }
+    if (PlatformKind != kPlatformWin95 && PlatformKind != kPlatformNT4)
+        return;
+    const std::string folder =
+        JoinPath(file->shortcutKind == 1 ? UserProgramFolderDir : ProgramFolderDir, MenuFolder);
+    // Logged first and every time: the uninstaller removes the folder once it is empty.
+    WriteDirRecord(log, folder.c_str());
+    CreateDirectoryPath(folder.c_str());
+    const std::string link = JoinPath(folder.c_str(), file->shortcutName) + ".lnk";
+    if (WithinPathLimit(link.c_str()))
+        CreateShortcut(target.c_str(), link.c_str(), description);
+    WriteShortcutRecord(log, link.c_str());
+}
+
+} // namespace
+
+bool CSetupApp::InstallFile(ModuleEntry* module, FileEntry* file)
+{
+    char curDir[kPathBufferSize] = "";
+    char srcDir[kPathBufferSize];
+    // Win32 keeps the current directory within the path limit; one that cannot be read names no
+    // source at all.
+    const DWORD srcDirLength = GetCurrentDirectoryA(sizeof srcDir, srcDir);
+    if (srcDirLength == 0 || srcDirLength >= sizeof srcDir)
+        return false;
+    const char* srcName = FileNamePart(file->source);
+    const char* destName = FileNamePart(file->dest);
+    const std::string subDir(file->dest, static_cast<size_t>(destName - file->dest));
+
+    if (module->system)
+        SearchDuplicates(destName, curDir);
+
+    const std::string fileDir = FileDirectory(module->system ? SystemDir : InstallDir, subDir);
+    if (!subDir.empty() && CreateDirectoryPath(fileDir.c_str()))
+        WriteDirRecord(logFile, fileDir.c_str());
+    if (!curDir[0])
+        SetPathBuffer(curDir, fileDir);
+    const std::string target = JoinPath(fileDir.c_str(), destName);
+
+    char tmpFile[kPathBufferSize];
+    DWORD tmpFileLen = sizeof tmpFile;
+    const DWORD first =
+        CopyVersionedFile(0, srcName, destName, srcDir, fileDir.c_str(), curDir, tmpFile, &tmpFileLen);
+    // The copy in place is as new or newer. A delete refused with access denied carries
+    // VIF_SRCOLD too, but there the copy in place is in use: the forced attempt takes it on.
+    if ((first & VIF_SRCOLD) && !(first & VIF_CANNOTDELETE))
+        return false;
+    if (first & VIF_OUTOFSPACE) {
+        AfxMessageBox("The file can not be copied due to insufficient disk space.");
+        return false;
+    }
+    if (first != 0) {
+        const DWORD second = CopyVersionedFile(kCopyForce, srcName, destName, srcDir, fileDir.c_str(), curDir,
+                                               tmpFile, &tmpFileLen);
+        if (second & (VIF_FILEINUSE | VIF_OUTOFMEMORY)) {
+            const Replacement replacement = ReplaceAtNextStart(JoinPath(srcDir, srcName), target);
+            if (replacement == Replacement::Skipped)
+                return false;
+            if (replacement == Replacement::Scheduled)
+                rebootNeeded = 1;
+        } else if (second != 0) {
+            std::string failure = std::string("Failed to install file: ") + srcDir + "\\" + srcName +
+                                  " --> " + fileDir + "\\" + destName + "\r\nFlags = " + VifFlagNames(second);
+            AfxMessageBox(failure.c_str());
+            return false;
+        }
+    }
+
+    if ((PlatformKind == kPlatformNT3 || PlatformKind == kPlatformNT4) && (module->shared || module->system))
+        IncrementSharedCount(target.c_str());
+    WriteFileRecord(logFile, module->shared, module->system, target.c_str());
+    if (file->shortcutKind != 0)
+        MakeStartMenuEntry(logFile, file, target, productName.c_str());
+    return true;
+}
