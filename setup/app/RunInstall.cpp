@@ -1,8 +1,127 @@
-// The install run.
+// The install run: splash, platform, folders, script, wizard, and then the installation proper
+// under the progress window. It always reports failure to the framework, so the program ends
+// when it returns, without a message loop of its own.
 #include "app/SetupApp.h"
+#include "engine/Platform.h"
+#include "engine/SystemFolders.h"
+#include "engine/UninstallLog.h"
+#include "wizard/InstallSheet.h"
+#include "wizard/ProgressDlg.h"
+#include "wizard/Splash.h"
+
+#include <objbase.h>
+
+#include <string>
+
+namespace {
+
+const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+
+void CopyPath(char (&buffer)[kPathBufferSize], const std::string& text)
+{
+    lstrcpynA(buffer, text.c_str(), kPathBufferSize);
+}
+
+// Whether the wizard's choice installs the module at position `index` of the list. Modules past
+// the custom page's ten boxes have no box, so a Custom installation always takes them.
+bool IsSelected(const ModuleEntry& module, int index, const CInstallSheet& sheet)
+{
+    switch (sheet.installTypeTab.installType) {
+    case 0:
+        return module.typical != 0;
+    case 1:
+        return module.minimum != 0;
+    default:
+        return index >= kModuleBoxes || sheet.modulesTab.checks[index] != 0;
+    }
+}
+
+} // namespace
+
+// Sets every module's `selected` flag and returns the number of files to place. The count is
+// 16 bits wide, as the progress bar's range is.
+static WORD SelectModules(ModuleEntry* modules, const CInstallSheet& sheet)
+{
+    WORD fileCount = 0;
+    int index = 0;
+    for (ModuleEntry* module = modules; module; module = module->next, ++index) {
+        module->selected = IsSelected(*module, index, sheet) ? 1 : 0;
+        if (module->selected)
+            for (FileEntry* file = module->files; file; file = file->next)
+                ++fileCount;
+    }
+    return fileCount;
+}
 
 bool CSetupApp::RunInstall()
 {
-    // Not built yet: the program starts and ends.
+    CInstallSheet sheet("Corvel Installation Wizard");
+    CSplash splash;
+    splash.Create();
+    splash.ShowWindow(SW_SHOW);
+    CoInitialize(nullptr);   // the shell link object needs COM on this thread
+
+    // Each failure has shown its own message, in front of the splash window.
+    if (!DetectPlatform() || !LookupSystemFolders() || !ReadSetupScript())
+        return false;
+    splash.DestroyWindow();
+
+    if (sheet.DoModal() != ID_WIZFINISH)
+        return false;   // cancelled: nothing has been written anywhere
+
+    CProgressDlg progress;
+    progress.Create();
+    progress.ShowWindow(SW_SHOW);
+    progress.SetFocus();
+    progress.SetStatusText("Prepering to copy files");
+    CopyPath(InstallDir, sheet.welcomeTab.destPath);
+    CopyPath(MenuFolder, sheet.selectFolderTab.folderName);
+    const WORD fileCount = SelectModules(modules, sheet);
+
+    // Only the last level is created: a destination whose parent is missing is refused.
+    if (!CreateDirectoryA(InstallDir, nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+        AfxMessageBox("Failed to create destination directory. Install aborted.");
+        return false;
+    }
+    logFile = OpenUninstallLog(InstallDir, productName.c_str());
+    if (!logFile) {
+        AfxMessageBox("Failed to create Uninstall information file. Install aborted.");
+        return false;
+    }
+
+    progress.progressBar.SetRange(0, static_cast<short>(fileCount));
+    progress.progressBar.SetStep(1);
+    for (ModuleEntry* module = modules; module; module = module->next) {
+        if (!module->selected)
+            continue;
+        progress.SetStatusText(("Copying files (" + std::string(module->name) + ")...").c_str());
+        for (FileEntry* file = module->files; file; file = file->next) {
+            progress.SetFileText(file->dest);
+            InstallFile(module, file);
+            progress.progressBar.StepIt();
+        }
+    }
+
+    progress.SetFileText("");
+    progress.SetStatusText("Registering Uninstall program...");
+    RegisterUninstall();
+    progress.DestroyWindow();
+    std::fclose(logFile);
+    logFile = nullptr;
+
+    AfxMessageBox(rebootNeeded ? "Installation complete. You must now reboot the machine."
+                               : "Installation complete. You can now run the installed program.");
     return false;
+}
+
+// The product's entry in the system's list of installed software: its name and the command
+// that starts the uninstaller on this installation's log. Each call logs its own record.
+void CSetupApp::RegisterUninstall()
+{
+    const std::string key = kUninstallKey + productName;
+    const std::string command =
+        std::string(InstallDir) + "\\Uninstall.exe \"" + InstallDir + "\\.UnInst.inf\"";
+    CreateRegistryKey(HKEY_LOCAL_MACHINE, key.c_str());
+    SetRegistryString(HKEY_LOCAL_MACHINE, (key + "\\DisplayName").c_str(), productName.c_str());
+    SetRegistryString(HKEY_LOCAL_MACHINE, (key + "\\UninstallString").c_str(), command.c_str());
 }

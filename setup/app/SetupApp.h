@@ -17,6 +17,9 @@ public:
     BOOL InitInstance() override;
     bool RunInstall();
 
+    // Step 18 of the run: the product's uninstall key with its DisplayName and UninstallString.
+    void RegisterUninstall();
+
     // Setup.inf in the current directory into the install model; 0 after its message was shown.
     int ReadSetupScript();
 
