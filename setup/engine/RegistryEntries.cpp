@@ -2,6 +2,7 @@
 #include "app/SetupApp.h"
 #include "engine/ScopedWin.h"
 #include "engine/UninstallLog.h"
+#include "engine/ValuePath.h"
 
 #include <cstring>
 
@@ -40,23 +41,13 @@ int CSetupApp::CreateRegistryKey(HKEY root, const char* keyPath)
 
 int CSetupApp::SetRegistryString(HKEY root, const char* valuePath, const char* text)
 {
-    // Key path and value name, split at the last backslash. A path that does not fit is refused
-    // whole: a cut one would name another value.
-    char keyPath[kPathBufferSize];
-    size_t length = std::strlen(valuePath);
-    if (length >= sizeof keyPath)
+    ValuePath value;
+    if (!SplitValuePath(valuePath, &value))
         return 0;
-    std::memcpy(keyPath, valuePath, length + 1);
-    char* slash = std::strrchr(keyPath, '\\');
-    if (!slash)
-        return 0;
-    *slash = '\0';
-    const char* valueName = slash + 1;
-
     ScopedRegKey key;
-    if (RegOpenKeyExA(root, keyPath, 0, KEY_WRITE, key.Out()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, value.keyPath, 0, KEY_WRITE, key.Out()) != ERROR_SUCCESS)
         return 0;
-    LONG written = RegSetValueExA(key.Get(), valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+    LONG written = RegSetValueExA(key.Get(), value.valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                                   static_cast<DWORD>(std::strlen(text) + 1));
     key.Reset();
     if (written != ERROR_SUCCESS)

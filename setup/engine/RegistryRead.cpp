@@ -1,9 +1,9 @@
 #include "engine/RegistryRead.h"
 
 #include "engine/ScopedWin.h"
+#include "engine/ValuePath.h"
 #include "script/InstallModel.h"
 
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -24,23 +24,15 @@ int ExpandInPlace(char* buffer, DWORD size)
 
 int ReadRegistryString(HKEY root, const char* path, char* buffer, DWORD size)
 {
-    char keyPath[kPathBufferSize];
-    std::size_t length = std::strlen(path);
-    if (length >= sizeof keyPath)
+    ValuePath value;
+    if (!SplitValuePath(path, &value))
         return 0;
-    std::memcpy(keyPath, path, length + 1);
-    char* cut = std::strrchr(keyPath, '\\');
-    if (!cut)
-        return 0;
-    *cut = '\0';
-    const char* valueName = cut + 1;
-
     ScopedRegKey key;
-    if (RegOpenKeyExA(root, keyPath, 0, KEY_QUERY_VALUE, key.Out()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, value.keyPath, 0, KEY_QUERY_VALUE, key.Out()) != ERROR_SUCCESS)
         return 0;
     DWORD type = 0;
     DWORD bytes = size;
-    if (RegQueryValueExA(key.Get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &bytes) !=
+    if (RegQueryValueExA(key.Get(), value.valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &bytes) !=
         ERROR_SUCCESS)
         return 0;
     // Text stored without its terminator: terminate it when there is room, else it is too long.
