@@ -1,9 +1,12 @@
 // Uninstall.exe's dialogue: the command line, the confirmation and the final wait, as the bytes
 // a pipe receives and the exit status.
 #include "ConsoleProgram.h"
+#include "ConsoleWindow.h"
 #include "ScratchDir.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 using namespace testing_support;
 using e2e::Input;
@@ -125,6 +128,44 @@ TEST(UninstallRun, TheRestOfTheAnswerIsDiscardedBeforeTheFinalWait)
     ASSERT_TRUE(program.Wait(30000));
     EXPECT_EQ(program.ExitCode(), 0u);
     EXPECT_EQ(program.Output(), Proceeded("Waiting Product"));
+}
+
+// Typed at a console, the answer arrives as a whole line once ENTER is pressed; the rest of that
+// line must not end the final wait either.
+TEST(UninstallRun, AnswersTypedAtAConsole)
+{
+    struct Case {
+        const char* typed;
+        bool proceeds;
+    } cases[] = {
+        {"Yes\r", true},
+        {"no\r", false},
+        {" y\r", false},
+    };
+    const std::string prompt =
+        "This program will uninstall Console Product\n\nPress Y and [ENTER] to uninstall or just [ENTER] to abort.";
+    for (const auto& c : cases) {
+        ScratchDir dir("uninstall-console");
+        ASSERT_TRUE(WriteTextFile(dir / ".UnInst.inf", "Console Product\r\n"));
+        e2e::ConsoleWindow console(CORVEL_UNINSTALL_EXE, "", dir.Path());
+        ASSERT_TRUE(console.Attached()) << c.typed;
+        ASSERT_TRUE(console.WaitForScreenEnding(prompt, 30000)) << console.Screen();
+
+        console.Type(c.typed);
+        if (c.proceeds) {
+            const std::string answer = std::string(c.typed, std::strlen(c.typed) - 1);
+            EXPECT_TRUE(console.WaitForScreenEnding(prompt + answer +
+                                                        "\nConsole Product will now be uninstalled\n\n"
+                                                        "Done. Press [ENTER] to exit.",
+                                                    30000))
+                << console.Screen();
+            EXPECT_FALSE(console.Wait(1000)) << "ended on the rest of the answer's line";
+            console.Type("\r");
+        }
+        ASSERT_TRUE(console.Wait(30000)) << c.typed;
+        EXPECT_EQ(console.ExitCode(), c.proceeds ? 0u : 2u) << c.typed;
+        EXPECT_EQ(PathExists(dir / ".UnInst.inf"), !c.proceeds) << c.typed;
+    }
 }
 
 } // namespace

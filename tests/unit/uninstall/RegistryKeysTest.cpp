@@ -67,7 +67,8 @@ TEST(RegistryKeys, RecordsThatNameNoSubKeyChangeNothing)
     } cases[] = {
         {"unknown root", "HKEY_LOCAL_MACHINE_X " + product},
         {"root in other case", "hkey_local_machine " + product},
-        {"the parent's own name by a trailing backslash", "HKEY_LOCAL_MACHINE " + product + "\\"},
+        {"the key's own name by a trailing backslash", "HKEY_LOCAL_MACHINE " + product + "\\"},
+        {"a key with sub-keys by a trailing backslash", "HKEY_LOCAL_MACHINE " + parent + "\\"},
         {"no sub-key of that name", "HKEY_LOCAL_MACHINE " + product + "\\Value"},
         {"a key path too long for its buffer",
          "HKEY_LOCAL_MACHINE " + product + "\\" + std::string(259 - product.size(), 'x')},
