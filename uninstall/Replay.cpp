@@ -8,7 +8,8 @@
 
 #include <windows.h>
 
-void DeleteInstalledFile(const char* path)
+// A `file` record whose numbers are both 0: the path, then whether the file went.
+static void DeleteInstalledFile(const char* path)
 {
     Print("Deleting file %s ", path);
     if (DeleteFileA(path))

@@ -6,6 +6,3 @@
 // Treats every record of the list, from its head, by its kind; every record is tried once,
 // whatever the earlier ones gave.
 void ReplayRecords(const LogRecord* newestFirst);
-
-// A `file` record: prints the path and whether the file went.
-void DeleteInstalledFile(const char* path);

@@ -78,6 +78,7 @@ TEST(UninstallRun, TheLastPathArgumentIsTheLogAndSlashArgumentsAreReported)
          "second log.inf"},
         {"\"second log.inf\" first.inf", Proceeded("First Log"), 0, "first.inf"},
         {"missing.inf", "Unable to open missing.inf\r\nPress ENTER to exit.", 1, nullptr},
+        {"-x", "Unable to open -x\r\nPress ENTER to exit.", 1, nullptr},
         {"first.inf /x missing.inf /y",
          "Unknown argument /x\r\nUnknown argument /y\r\nUnable to open missing.inf\r\nPress ENTER to exit.", 1,
          nullptr},
