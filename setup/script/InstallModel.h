@@ -26,3 +26,7 @@ struct ModuleEntry {
     int selected;                       // set by the install run after the wizard
     ModuleEntry* next;
 };
+
+// Frees a module list with all its files. The program keeps its model to the end of the process;
+// this is for code that reads scripts more than once (tests, fuzzing).
+void FreeModuleList(ModuleEntry* modules);

@@ -1,17 +1,13 @@
 #include "MessageBoxes.h"
 
+#include "Waiting.h"
+#include "WindowQueries.h"
+
 namespace ui {
 namespace {
 
 // The static control that carries a message box's text.
 constexpr int kMessageTextId = 0xFFFF;
-
-std::string TextOf(HWND window)
-{
-    char buffer[4096];
-    int n = GetWindowTextA(window, buffer, sizeof buffer);
-    return std::string(buffer, n > 0 ? n : 0);
-}
 
 struct BoxSearch {
     DWORD processId;
@@ -25,8 +21,7 @@ BOOL CALLBACK MatchBox(HWND window, LPARAM param)
     GetWindowThreadProcessId(window, &pid);
     if (pid != search->processId || !IsWindowVisible(window))
         return TRUE;
-    char cls[16];
-    if (!GetClassNameA(window, cls, sizeof cls) || lstrcmpA(cls, "#32770") != 0)
+    if (ClassOf(window) != "#32770")
         return TRUE;
     if (!GetDlgItem(window, kMessageTextId) || !GetDlgItem(window, IDOK))
         return TRUE;
@@ -45,13 +40,9 @@ HWND FindMessageBox(DWORD processId)
 
 bool WaitForMessageBox(DWORD processId, DWORD timeoutMs, MessageBoxSeen* seen, bool pressOk)
 {
-    DWORD start = GetTickCount();
     HWND box = nullptr;
-    while (!(box = FindMessageBox(processId))) {
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-        Sleep(20);
-    }
+    if (!WaitUntil([&] { return (box = FindMessageBox(processId)) != nullptr; }, timeoutMs))
+        return false;
     if (seen)
         *seen = ReadMessageBox(box);
     if (pressOk)
@@ -61,15 +52,14 @@ bool WaitForMessageBox(DWORD processId, DWORD timeoutMs, MessageBoxSeen* seen, b
 
 MessageBoxSeen ReadMessageBox(HWND box)
 {
-    return MessageBoxSeen{TextOf(box), TextOf(GetDlgItem(box, kMessageTextId))};
+    return MessageBoxSeen{WindowText(box), WindowText(GetDlgItem(box, kMessageTextId)), RecogniseIcon(box)};
 }
 
 void PressOk(HWND box)
 {
     // Posted: the box's own loop must run to close it, whoever shows it.
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    for (DWORD waited = 0; IsWindow(box) && waited < 5000; waited += 10)
-        Sleep(10);
+    WaitUntil([&] { return !IsWindow(box); }, 5000);
 }
 
 MessageBoxWatcher::MessageBoxWatcher()

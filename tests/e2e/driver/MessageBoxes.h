@@ -2,6 +2,8 @@
 // the code that shows them (another process, or another thread of the same one).
 #pragma once
 
+#include "MessageBoxIcons.h"
+
 #include <windows.h>
 
 #include <string>
@@ -12,6 +14,7 @@ namespace ui {
 struct MessageBoxSeen {
     std::string caption;
     std::string text;
+    BoxIcon icon = BoxIcon::None;
 };
 
 // The first visible message box of the process, or null.
@@ -21,7 +24,7 @@ HWND FindMessageBox(DWORD processId);
 // otherwise, presses its OK button and waits until it is gone. False when none came.
 bool WaitForMessageBox(DWORD processId, DWORD timeoutMs, MessageBoxSeen* seen, bool pressOk = true);
 
-// The caption and text of a message box.
+// The caption, text and icon of a message box.
 MessageBoxSeen ReadMessageBox(HWND box);
 
 // Presses a message box's OK button and waits until the box is gone.

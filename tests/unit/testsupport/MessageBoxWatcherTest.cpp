@@ -15,6 +15,8 @@ TEST(MessageBoxWatcher, AnswersAndRecordsEveryBoxOfThisProcess)
     EXPECT_EQ(seen[0].caption, "Caption");
     EXPECT_EQ(seen[0].text, "First message.");
     EXPECT_EQ(seen[1].text, "Second\r\nmessage.");
+    EXPECT_EQ(seen[0].icon, ui::BoxIcon::Exclamation);
+    EXPECT_EQ(seen[1].icon, ui::BoxIcon::None);
     EXPECT_EQ(watcher.Take().size(), 2u);
     EXPECT_TRUE(watcher.Texts().empty());
 }

@@ -1,0 +1,18 @@
+// Start-menu entries on Windows NT 3.x: groups and items of Program Manager, made by sending it
+// commands over DDE (service and topic "PROGMAN"). Each operation runs its own DDE client.
+#pragma once
+
+#include <windows.h>
+
+// Makes the group, or makes the existing group of that name the active one, and shows it; items
+// are added to the active group. Shows a message when the group could not be made. 1 once the
+// commands were attempted; 0 when the command buffer or the DDE client could not be set up.
+int AddProgmanGroup(const char* group);
+
+// Adds an item for target to the active group, in place of an item of the same title. Nothing
+// is shown on failure. 1 once attempted; 0 when the DDE client could not be set up.
+int AddProgmanItem(const char* title, const char* target);
+
+// Appends the names of Program Manager's groups, in its order, to the combo box's list. 1 once
+// asked; 0 when the DDE client could not be set up.
+int ListProgmanGroups(HWND comboBox);

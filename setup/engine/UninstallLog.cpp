@@ -1,0 +1,82 @@
+// Opening the uninstall log and writing its records.
+#include "engine/UninstallLog.h"
+
+#include <windows.h>
+
+#include <cstdarg>
+#include <string>
+
+namespace {
+
+// One line, formatted whole, written in one piece and flushed: on disk before the next change
+// is made.
+__attribute__((format(printf, 2, 3))) void WriteLine(FILE* log, const char* format, ...)
+{
+    if (!log)
+        return;
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    int length = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    if (length > 0) {
+        std::string line(static_cast<size_t>(length) + 1, '\0');
+        std::vsnprintf(&line[0], line.size(), format, again);
+        std::fwrite(line.data(), 1, static_cast<size_t>(length), log);
+    }
+    va_end(again);
+    std::fflush(log);
+}
+
+} // namespace
+
+FILE* OpenUninstallLog(const char* installDir, const char* productName)
+{
+    // A cut path would open some other file; such a directory is beyond the platform's limit anyway.
+    char path[MAX_PATH];
+    int length = std::snprintf(path, sizeof path, "%s\\.UnInst.inf", installDir);
+    if (length < 0 || length >= static_cast<int>(sizeof path))
+        return nullptr;
+
+    FILE* log = std::fopen(path, "a+");
+    if (!log)
+        return nullptr;
+    // "a+" writes at the end whatever the position; the position only tells an empty log.
+    std::fseek(log, 0, SEEK_END);
+    if (std::ftell(log) == 0) {
+        WriteLine(log, "%s\n", productName);
+        WriteDirRecord(log, installDir);
+    }
+    return log;
+}
+
+void WriteDirRecord(FILE* log, const char* dirPath)
+{
+    WriteLine(log, "dir %s\n", dirPath);
+}
+
+void WriteFileRecord(FILE* log, int shared, int system, const char* filePath)
+{
+    WriteLine(log, "file %d %d %s\n", shared, system, filePath);
+}
+
+void WriteShortcutRecord(FILE* log, const char* linkPath)
+{
+    WriteLine(log, "file 0 0 %s\n", linkPath);
+}
+
+void WriteIncRecord(FILE* log, const char* filePath)
+{
+    WriteLine(log, "inc %s\n", filePath);
+}
+
+void WriteKeyRecord(FILE* log, const char* rootName, const char* path)
+{
+    WriteLine(log, "key %s %s\n", rootName, path);
+}
+
+void WritePmngrRecord(FILE* log, const char* group, const char* item)
+{
+    WriteLine(log, "pmngr %s@%s\n", group, item);
+}

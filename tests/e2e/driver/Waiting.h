@@ -1,0 +1,21 @@
+// Bounded waiting: the driver never blocks for ever on a program that does not answer.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace ui {
+
+// How often the driver looks again while it waits for something another process does.
+constexpr DWORD kPollMs = 20;
+
+// Calls done() until it returns true or timeoutMs have passed (done() is tried at least once).
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+
+// Sends a message and waits at most timeoutMs for the answer; false when the window is gone,
+// hung or too slow. *result gets the answer.
+bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs,
+                LRESULT* result = nullptr);
+
+} // namespace ui
