@@ -46,6 +46,23 @@ HANDLE OpenNul()
 
 } // namespace
 
+bool WaitAnswering(HANDLE object, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        DWORD waited = GetTickCount() - start;
+        DWORD left = waited >= timeoutMs ? 0 : timeoutMs - waited;
+        DWORD result = MsgWaitForMultipleObjects(1, &object, FALSE, left, QS_ALLINPUT);
+        if (result == WAIT_OBJECT_0)
+            return true;
+        if (result != WAIT_OBJECT_0 + 1)
+            return false;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
+}
+
 ConsoleProgram::ConsoleProgram(const std::string& exe, const std::string& arguments,
                                const std::string& directory, Input kind, const std::string& input,
                                bool keepInputOpen, const std::string& environment)
@@ -119,7 +136,7 @@ void ConsoleProgram::CloseInput()
 
 bool ConsoleProgram::Wait(DWORD timeoutMs)
 {
-    if (!process || WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0)
+    if (!process || !WaitAnswering(process, timeoutMs))
         return false;
     // The output pipe ends with the process; let the reader take the last of it.
     WaitForSingleObject(reader, 10000);

@@ -1,11 +1,14 @@
 // Uninstall.exe replaying real logs: what goes, in which order, and what it prints on the way.
 #include "ConsoleProgram.h"
 #include "HeldFile.h"
+#include "NoProgramManager.h"
+#include "ProgmanServer.h"
 #include "RegistryGuard.h"
 #include "ScratchDir.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 using namespace testing_support;
@@ -149,6 +152,51 @@ TEST(UninstallReplay, OnlyFileRecordsWithBothNumbersZeroDeleteTheirFile)
     for (const auto& f : files) {
         bool gone = f.printed && std::string(f.printed) == " .. Deleted.\r\n";
         EXPECT_EQ(PathExists(dir / f.name), f.exists && !gone) << f.name;
+    }
+}
+
+// On Windows NT 3.x the shortcut is a Program Manager item: the replay removes it, and the group
+// with its last item; with no Program Manager to answer, the failure is printed and the replay
+// goes on.
+TEST(UninstallReplay, TheProgramManagerEntryOfAnNt3InstallGoes)
+{
+    struct Case {
+        const char* what;
+        bool serverRuns;
+        const char* printed;
+    } cases[] = {
+        {"Program Manager running", true, ""},
+        {"no Program Manager", false, "****DdeClientTransaction Failed"},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir("uninstall-progman");
+        const std::string dest = dir / "Apps\\Sample";
+        ASSERT_TRUE(MakeDirs(dest));
+        ASSERT_TRUE(WriteTextFile(dest + "\\edit.exe", "installed"));
+        ASSERT_TRUE(WriteTextFile(dest + "\\.UnInst.inf", Lines({
+                                                               "Sample Editor",
+                                                               "dir " + dest,
+                                                               "file 0 0 " + dest + "\\edit.exe",
+                                                               "pmngr Sample Editor@Sample Editor",
+                                                           })));
+        NoProgramManager none;
+        ASSERT_TRUE(none.Silent());
+        ProgmanServerOptions options;
+        options.startup = {"[CreateGroup(Sample Editor)]", "[AddItem(" + dest + "\\edit.exe,Sample Editor)]"};
+        std::unique_ptr<ProgmanServer> server;
+        if (c.serverRuns) {
+            server.reset(new ProgmanServer(options));
+            ASSERT_TRUE(server->Answering());
+        }
+
+        auto run = e2e::RunToEnd(CORVEL_UNINSTALL_EXE, ".UnInst.inf", dest, "y\r\n");
+        EXPECT_EQ(run.output, Replayed("Sample Editor", std::string(c.printed) + "Deleting file " + dest +
+                                                            "\\edit.exe  .. Deleted.\r\n"))
+            << c.what;
+        EXPECT_EQ(run.exitCode, 0u) << c.what;
+        if (server) {
+            EXPECT_TRUE(server->Groups().empty()) << c.what;
+        }
     }
 }
 
