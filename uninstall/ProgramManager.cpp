@@ -5,7 +5,9 @@
 #include "portable/RecordKinds.h"
 
 #include <windows.h>
+
 #include <ddeml.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -49,8 +51,8 @@ bool Execute(DWORD instance, HCONV conversation, const char* command, bool withT
     if (!conversation)
         return false;
     DWORD size = static_cast<DWORD>(std::strlen(command)) + (withTerminator ? 1 : 0);
-    HDDEDATA data = DdeCreateDataHandle(instance, reinterpret_cast<BYTE*>(const_cast<char*>(command)),
-                                        size, 0, nullptr, CF_TEXT, 0);
+    HDDEDATA data = DdeCreateDataHandle(instance, reinterpret_cast<BYTE*>(const_cast<char*>(command)), size,
+                                        0, nullptr, CF_TEXT, 0);
     if (!data)
         return false;
     return DdeClientTransaction(reinterpret_cast<BYTE*>(data), 0xFFFFFFFF, conversation, nullptr, CF_TEXT,

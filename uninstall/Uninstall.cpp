@@ -6,8 +6,8 @@
 #include "portable/CommandLine.h"
 #include "portable/LogRecords.h"
 
-#include <windows.h>
 #include <cstdio>
+#include <windows.h>
 
 int main(int argc, char** argv)
 {

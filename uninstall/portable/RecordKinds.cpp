@@ -9,8 +9,8 @@ RecordKind ClassifyRecord(const char* line, const char** data)
         RecordKind kind;
         std::size_t dataAt;
     } kinds[] = {
-        {'d', RecordKind::dir, 4},  {'f', RecordKind::file, 5},   {'i', RecordKind::inc, 4},
-        {'k', RecordKind::key, 4},  {'p', RecordKind::pmngr, 6},
+        {'d', RecordKind::dir, 4}, {'f', RecordKind::file, 5},  {'i', RecordKind::inc, 4},
+        {'k', RecordKind::key, 4}, {'p', RecordKind::pmngr, 6},
     };
     for (const auto& k : kinds) {
         if (line[0] != k.letter)
@@ -61,7 +61,7 @@ bool SplitKeyRecord(const char* data, KeyRecord* key)
         return false;
     std::memcpy(key->parent, path, pathLength + 1);
     char* last = std::strrchr(key->parent, '\\');
-    // Nothing after the last backslash would name the parent key itself.
+    // A path ending in a backslash names no sub-key: deleting "" would delete that key itself.
     if (!last || last[1] == '\0')
         return false;
     std::memcpy(key->name, last + 1, std::strlen(last + 1) + 1);

@@ -30,8 +30,8 @@ enum class RootKey { currentUser, classesRoot, localMachine, users };
 
 struct KeyRecord {
     RootKey root;
-    char parent[kKeyPathSize];  // the key path up to its last backslash, that backslash included
-    char name[kKeyPathSize];    // the last component: the sub-key to delete
+    char parent[kKeyPathSize]; // the key path up to its last backslash, that backslash included
+    char name[kKeyPathSize];   // the last component: the sub-key to delete
 };
 
 // Splits `key` data: the root name before the first space, the key path after it. False (the

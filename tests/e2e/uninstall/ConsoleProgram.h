@@ -9,18 +9,18 @@
 namespace e2e {
 
 enum class Input {
-    pipe,  // a pipe holding the given bytes; closed after them unless kept open
-    none,  // no standard input handle at all
+    pipe, // a pipe holding the given bytes; closed after them unless kept open
+    none, // no standard input handle at all
 };
 
 class ConsoleProgram {
-public:
+  public:
     // Starts "<exe>" <arguments> in directory. With keepInputOpen the pipe stays open for Send().
     // environment: extra or changed variables as "NAME=value", or "NAME=" to remove one.
     ConsoleProgram(const std::string& exe, const std::string& arguments, const std::string& directory,
                    Input kind, const std::string& input, bool keepInputOpen = false,
                    const std::string& environment = "");
-    ~ConsoleProgram();  // ends a program that still runs
+    ~ConsoleProgram(); // ends a program that still runs
     ConsoleProgram(const ConsoleProgram&) = delete;
     ConsoleProgram& operator=(const ConsoleProgram&) = delete;
 
@@ -35,7 +35,7 @@ public:
     // Waits until the output ends with this text; false after the time-out.
     bool WaitForOutputEnding(const std::string& text, DWORD timeoutMs) const;
 
-private:
+  private:
     static DWORD WINAPI ReadOutput(void* self);
 
     HANDLE process = nullptr;

@@ -14,7 +14,8 @@ HANDLE OpenConsoleFile(const char* name)
 
 } // namespace
 
-ConsoleWindow::ConsoleWindow(const std::string& exe, const std::string& arguments, const std::string& directory)
+ConsoleWindow::ConsoleWindow(const std::string& exe, const std::string& arguments,
+                             const std::string& directory)
 {
     for (int i = 0; i < 3; ++i)
         savedStd[i] = GetStdHandle(kStdHandles[i]);

@@ -44,7 +44,7 @@ bool IsEmptyDirectory(const std::string& path)
         ++entries;
     while (FindNextFileA(find, &entry));
     FindClose(find);
-    return entries == 2;  // "." and ".."
+    return entries == 2; // "." and ".."
 }
 
 // An install of the sample product on Windows NT 4, laid out in the scratch folder: its files,
@@ -89,10 +89,10 @@ TEST(UninstallReplay, TheSampleInstallIsUndoneNewestFirst)
     // As the removal panel starts it: the registered command's quoted log path.
     auto run = e2e::RunToEnd(CORVEL_UNINSTALL_EXE, "\"" + log + "\"", dir.Path(), "y\r\n");
     EXPECT_EQ(run.exitCode, 0u);
-    EXPECT_EQ(run.output, Replayed("Sample Editor", "Deleting file " + link + "  .. Deleted.\r\n" +
-                                                        "Deleting file " + dest + "\\edit.exe  .. Deleted.\r\n" +
-                                                        "Deleting file " + help +
-                                                        "\\edit.hlp  .. Deleted.\r\n"));
+    EXPECT_EQ(run.output,
+              Replayed("Sample Editor", "Deleting file " + link + "  .. Deleted.\r\n" + "Deleting file " +
+                                            dest + "\\edit.exe  .. Deleted.\r\n" + "Deleting file " + help +
+                                            "\\edit.hlp  .. Deleted.\r\n"));
 
     // Each folder went only because its files went before it; the destination held the log.
     EXPECT_FALSE(PathExists(menu));
@@ -100,7 +100,8 @@ TEST(UninstallReplay, TheSampleInstallIsUndoneNewestFirst)
     EXPECT_TRUE(IsEmptyDirectory(dest));
     EXPECT_FALSE(PathExists(runtime)) << "its count went from 1 to 0";
     DWORD count;
-    EXPECT_FALSE(ReadDword(HKEY_LOCAL_MACHINE, kSharedDlls, runtime, &count)) << "the count goes with the file";
+    EXPECT_FALSE(ReadDword(HKEY_LOCAL_MACHINE, kSharedDlls, runtime, &count))
+        << "the count goes with the file";
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, productKey)) << "the key goes, values and all";
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKeys));
     EXPECT_TRUE(IsEmptyDirectory(system));
@@ -111,11 +112,11 @@ TEST(UninstallReplay, OnlyFileRecordsWithBothNumbersZeroDeleteTheirFile)
 {
     ScratchDir dir("uninstall-files");
     struct File {
-        const char* record;  // the record, before the file's path
+        const char* record; // the record, before the file's path
         const char* name;
         bool exists;
         bool held;
-        const char* printed;  // what the replay prints after "Deleting file <path> ", if anything
+        const char* printed; // what the replay prints after "Deleting file <path> ", if anything
     } files[] = {
         {"file 0 0 ", "plain.txt", true, false, " .. Deleted.\r\n"},
         {"file 0 0 ", "missing.txt", false, false, " .. Failed to delete file.\r\n"},
@@ -174,11 +175,11 @@ TEST(UninstallReplay, TheProgramManagerEntryOfAnNt3InstallGoes)
         ASSERT_TRUE(MakeDirs(dest));
         ASSERT_TRUE(WriteTextFile(dest + "\\edit.exe", "installed"));
         ASSERT_TRUE(WriteTextFile(dest + "\\.UnInst.inf", Lines({
-                                                               "Sample Editor",
-                                                               "dir " + dest,
-                                                               "file 0 0 " + dest + "\\edit.exe",
-                                                               "pmngr Sample Editor@Sample Editor",
-                                                           })));
+                                                              "Sample Editor",
+                                                              "dir " + dest,
+                                                              "file 0 0 " + dest + "\\edit.exe",
+                                                              "pmngr Sample Editor@Sample Editor",
+                                                          })));
         NoProgramManager none;
         ASSERT_TRUE(none.Silent());
         ProgmanServerOptions options;

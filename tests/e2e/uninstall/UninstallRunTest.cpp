@@ -33,16 +33,11 @@ TEST(UninstallRun, OnlyAnAnswerBeginningWithYProceeds)
         const char* input;
         bool proceeds;
     } cases[] = {
-        {"n", Input::pipe, "n\r\n", false},
-        {"N", Input::pipe, "N\r\n", false},
-        {"ENTER alone", Input::pipe, "\r\n", false},
-        {"a blank, then y", Input::pipe, " y\r\n", false},
-        {"input ended", Input::pipe, "", false},
-        {"no input at all", Input::none, "", false},
-        {"y", Input::pipe, "y\r\n", true},
-        {"Y", Input::pipe, "Y\r\n", true},
-        {"Yes", Input::pipe, "Yes\r\n", true},
-        {"y and the input ended", Input::pipe, "y", true},
+        {"n", Input::pipe, "n\r\n", false},          {"N", Input::pipe, "N\r\n", false},
+        {"ENTER alone", Input::pipe, "\r\n", false}, {"a blank, then y", Input::pipe, " y\r\n", false},
+        {"input ended", Input::pipe, "", false},     {"no input at all", Input::none, "", false},
+        {"y", Input::pipe, "y\r\n", true},           {"Y", Input::pipe, "Y\r\n", true},
+        {"Yes", Input::pipe, "Yes\r\n", true},       {"y and the input ended", Input::pipe, "y", true},
     };
     for (const auto& c : cases) {
         ScratchDir dir("uninstall-answers");
@@ -53,7 +48,8 @@ TEST(UninstallRun, OnlyAnAnswerBeginningWithYProceeds)
         ASSERT_TRUE(WriteTextFile(log, content));
 
         auto run = e2e::RunToEnd(CORVEL_UNINSTALL_EXE, "\"" + log + "\"", dir.Path(), c.input, c.kind);
-        EXPECT_EQ(run.output, c.proceeds ? Proceeded("Answer Product") : Prompt("Answer Product")) << c.answer;
+        EXPECT_EQ(run.output, c.proceeds ? Proceeded("Answer Product") : Prompt("Answer Product"))
+            << c.answer;
         EXPECT_EQ(run.exitCode, c.proceeds ? 0u : 2u) << c.answer;
         if (c.proceeds)
             EXPECT_FALSE(PathExists(log)) << c.answer;
@@ -70,7 +66,7 @@ TEST(UninstallRun, TheLastPathArgumentIsTheLogAndSlashArgumentsAreReported)
         const char* arguments;
         std::string output;
         DWORD status;
-        const char* deleted;  // the log the run deletes, if any
+        const char* deleted; // the log the run deletes, if any
     } cases[] = {
         {"", Proceeded("Default Log"), 0, ".UnInst.inf"},
         {"/x", "Unknown argument /x\r\n" + Proceeded("Default Log"), 0, ".UnInst.inf"},
@@ -80,8 +76,8 @@ TEST(UninstallRun, TheLastPathArgumentIsTheLogAndSlashArgumentsAreReported)
         {"missing.inf", "Unable to open missing.inf\r\nPress ENTER to exit.", 1, nullptr},
         {"-x", "Unable to open -x\r\nPress ENTER to exit.", 1, nullptr},
         {"first.inf /x missing.inf /y",
-         "Unknown argument /x\r\nUnknown argument /y\r\nUnable to open missing.inf\r\nPress ENTER to exit.", 1,
-         nullptr},
+         "Unknown argument /x\r\nUnknown argument /y\r\nUnable to open missing.inf\r\nPress ENTER to exit.",
+         1, nullptr},
     };
     const struct {
         const char* name;
@@ -143,8 +139,8 @@ TEST(UninstallRun, AnswersTypedAtAConsole)
         {"no\r", false},
         {" y\r", false},
     };
-    const std::string prompt =
-        "This program will uninstall Console Product\n\nPress Y and [ENTER] to uninstall or just [ENTER] to abort.";
+    const std::string prompt = "This program will uninstall Console Product\n\nPress Y and [ENTER] to "
+                               "uninstall or just [ENTER] to abort.";
     for (const auto& c : cases) {
         ScratchDir dir("uninstall-console");
         ASSERT_TRUE(WriteTextFile(dir / ".UnInst.inf", "Console Product\r\n"));

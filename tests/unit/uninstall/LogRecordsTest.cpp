@@ -22,7 +22,7 @@ std::FILE* LogOf(const std::string& bytes)
 
 struct Read {
     std::string product;
-    std::vector<std::string> records;  // newest first, as the list holds them
+    std::vector<std::string> records; // newest first, as the list holds them
 };
 
 Read ReadLog(const std::string& bytes)
@@ -55,8 +55,13 @@ TEST(LogRecords, ProductNameThenRecordsNewestFirst)
         std::vector<std::string> records;
     } cases[] = {
         {"empty file", "", "", {}},
-        {"header only", "Sample Editor\r\ndir C:\\Apps\\Sample\r\n", "Sample Editor", {"dir C:\\Apps\\Sample"}},
-        {"records come out last line first", "P\r\ndir a\r\nfile 0 0 b\r\ninc c\r\n", "P",
+        {"header only",
+         "Sample Editor\r\ndir C:\\Apps\\Sample\r\n",
+         "Sample Editor",
+         {"dir C:\\Apps\\Sample"}},
+        {"records come out last line first",
+         "P\r\ndir a\r\nfile 0 0 b\r\ninc c\r\n",
+         "P",
          {"inc c", "file 0 0 b", "dir a"}},
         {"bare line feeds", "P\ndir a\ninc c\n", "P", {"inc c", "dir a"}},
         {"last line without a line end", "P\r\ndir a\r\ninc c", "P", {"inc c", "dir a"}},
@@ -83,11 +88,17 @@ TEST(LogRecords, LinesLongerThanTheBufferAreNotTakenAsRecords)
         std::vector<std::string> records;
     } cases[] = {
         {"an over-long record is left out, its tail too",
-         "P\r\ndir a\r\ndir " + std::string(1036, 'x') + tail + "\r\ninc c\r\n", "P", {"inc c", "dir a"}},
-        {"an over-long record at the end of the file", "P\r\ndir a\r\n" + std::string(1040, 'd'), "P",
+         "P\r\ndir a\r\ndir " + std::string(1036, 'x') + tail + "\r\ninc c\r\n",
+         "P",
+         {"inc c", "dir a"}},
+        {"an over-long record at the end of the file",
+         "P\r\ndir a\r\n" + std::string(1040, 'd'),
+         "P",
          {"dir a"}},
-        {"an over-long name is cut, its rest is no record", "N" + std::string(1038, 'n') + tail + "\r\ndir a\r\n",
-         "N" + std::string(1038, 'n'), {"dir a"}},
+        {"an over-long name is cut, its rest is no record",
+         "N" + std::string(1038, 'n') + tail + "\r\ndir a\r\n",
+         "N" + std::string(1038, 'n'),
+         {"dir a"}},
     };
     for (const auto& c : cases) {
         Read read = ReadLog(c.bytes);

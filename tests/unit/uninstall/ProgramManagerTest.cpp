@@ -74,7 +74,7 @@ TEST(UninstallProgramManager, AnItemGoesAndItsGroupStaysWhileItHoldsOthers)
 
     const std::vector<std::string> expected = {
         kConnect,
-        "EXECUTE  (27) [ShowGroup(Corvel Tools,1)] ACK",  // without its NUL
+        "EXECUTE  (27) [ShowGroup(Corvel Tools,1)] ACK", // without its NUL
         "EXECUTE  (21) [DeleteItem(Editor)]\\0 ACK",
         kDisconnect,
         kConnect,
@@ -103,7 +103,7 @@ TEST(UninstallProgramManager, TheLastItemTakesItsGroupWithIt)
         kDisconnect,
         kConnect,
         "EXECUTE  (28) [DeleteGroup(Corvel Tools)]\\0 ACK",
-        "EXECUTE  (27) [ShowGroup(Corvel Tools,1)] NOTPROCESSED",  // the group is gone by then
+        "EXECUTE  (27) [ShowGroup(Corvel Tools,1)] NOTPROCESSED", // the group is gone by then
         kDisconnect,
     };
     EXPECT_EQ(Conversation(server, expected.size()), expected);
@@ -142,12 +142,18 @@ TEST(UninstallProgramManager, CommandsThatDoNotFitTheBufferAreNotSent)
     struct Case {
         const char* what;
         std::string group, item;
-        std::vector<std::string> executed;  // the commands received, in order
+        std::vector<std::string> executed; // the commands received, in order
         const char* printed;
     } cases[] = {
-        {"the longest names that fit", group112, item113,
-         {"[ShowGroup(" + group112 + ",1)]", "[DeleteItem(" + item113 + ")]" + '\0'}, ""},
-        {"an item name one longer", group112, item113 + "i", {"[ShowGroup(" + group112 + ",1)]"},
+        {"the longest names that fit",
+         group112,
+         item113,
+         {"[ShowGroup(" + group112 + ",1)]", "[DeleteItem(" + item113 + ")]" + '\0'},
+         ""},
+        {"an item name one longer",
+         group112,
+         item113 + "i",
+         {"[ShowGroup(" + group112 + ",1)]"},
          "****DdeClientTransaction Failed"},
         // Without [ShowGroup] the item would be deleted from whichever group is active.
         {"a group name one longer", group112 + "g", "Editor", {}, "****DdeClientTransaction Failed"},
@@ -167,7 +173,8 @@ TEST(UninstallProgramManager, CommandsThatDoNotFitTheBufferAreNotSent)
 
     ProgmanServer server(Holding({{group112 + "g"}}));
     ASSERT_TRUE(server.Answering());
-    EXPECT_EQ(Printed([&] { DeleteProgmanGroup((group112 + "g").c_str()); }), "***DdeClientTransaction Failed");
+    EXPECT_EQ(Printed([&] { DeleteProgmanGroup((group112 + "g").c_str()); }),
+              "***DdeClientTransaction Failed");
     server.WaitForTransactions(2, kLogWait);
     EXPECT_TRUE(server.Transactions("EXECUTE").empty());
     EXPECT_EQ(server.Groups().size(), 1u);
@@ -194,12 +201,15 @@ TEST(UninstallProgramManager, FailedTransactionsAreReportedWithTheirOwnTexts)
             ASSERT_TRUE(server->Answering()) << c.what;
         }
 
-        EXPECT_EQ(Printed([] { DeleteProgmanItem("Corvel Tools", "Editor"); }), "****DdeClientTransaction Failed")
+        EXPECT_EQ(Printed([] { DeleteProgmanItem("Corvel Tools", "Editor"); }),
+                  "****DdeClientTransaction Failed")
             << c.what;
-        EXPECT_EQ(Printed([] { DeleteProgmanGroup("Corvel Tools"); }), "***DdeClientTransaction Failed") << c.what;
+        EXPECT_EQ(Printed([] { DeleteProgmanGroup("Corvel Tools"); }), "***DdeClientTransaction Failed")
+            << c.what;
         // A group that cannot be asked about is never taken for empty.
         EXPECT_FALSE(IsProgmanGroupEmpty(c.refuses ? "Corvel Missing" : "Corvel Tools")) << c.what;
-        EXPECT_EQ(Printed([] { RemoveProgmanEntry("Corvel Tools@Editor"); }), "****DdeClientTransaction Failed")
+        EXPECT_EQ(Printed([] { RemoveProgmanEntry("Corvel Tools@Editor"); }),
+                  "****DdeClientTransaction Failed")
             << c.what;
         if (server) {
             EXPECT_EQ(Groups(*server), "Corvel Tools: Editor;") << c.what;

@@ -52,7 +52,7 @@ TEST(RecordKinds, AFileIsDeletedByItsRecordOnlyWhenBothNumbersAreZero)
 {
     struct Case {
         const char* data;
-        const char* path;  // null: the record deletes nothing
+        const char* path; // null: the record deletes nothing
     } cases[] = {
         {"0 0 C:\\Apps\\Sample\\edit.exe", "C:\\Apps\\Sample\\edit.exe"},
         {"0 0 C:\\Menu\\Sample Editor.lnk", "C:\\Menu\\Sample Editor.lnk"},
@@ -78,7 +78,7 @@ TEST(RecordKinds, AFileIsDeletedByItsRecordOnlyWhenBothNumbersAreZero)
 TEST(RecordKinds, AKeyPathIsSplitAtItsLastBackslash)
 {
     const std::string uninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-    const std::string longest = std::string(250, 'k') + "\\" + std::string(8, 'n');  // 259 characters
+    const std::string longest = std::string(250, 'k') + "\\" + std::string(8, 'n'); // 259 characters
     struct Case {
         std::string data;
         bool split;

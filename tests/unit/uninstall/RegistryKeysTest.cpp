@@ -21,9 +21,8 @@ TEST(RegistryKeys, TheRegistrationGoesWithItsKeyRecordAlone)
     // The replay order: the value records first, then the key's own record.
     for (const char* value : {"UninstallString", "DisplayName"}) {
         RemoveRegistryKey(("HKEY_LOCAL_MACHINE " + product + "\\" + value).c_str());
-        EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, product, value), value == std::string("DisplayName")
-                                                                       ? "Corvel Registry Test"
-                                                                       : "C:\\x\\Uninstall.exe")
+        EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, product, value),
+                  value == std::string("DisplayName") ? "Corvel Registry Test" : "C:\\x\\Uninstall.exe")
             << "a value record changes nothing";
     }
     RemoveRegistryKey(("HKEY_LOCAL_MACHINE " + product).c_str());

@@ -19,9 +19,9 @@ TEST(SharedCounts, ACountReachingZeroTakesTheFileAndTheCountWithIt)
 {
     struct Case {
         const char* what;
-        bool counted;  // a value exists before
+        bool counted; // a value exists before
         DWORD before;
-        bool held;     // another process holds the file open
+        bool held; // another process holds the file open
         int releases;
         bool fileStays;
         bool countStays;
@@ -74,7 +74,7 @@ TEST(SharedCounts, AnyValueOfUpToFourBytesIsACount)
         const char* what;
         DWORD type;
         std::vector<BYTE> data;
-        bool lowered;  // otherwise the value is left as it was
+        bool lowered; // otherwise the value is left as it was
         DWORD after;
     } cases[] = {
         {"binary 2", REG_BINARY, {2, 0, 0, 0}, true, 1},
