@@ -2,40 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <vector>
-
 namespace e2e {
 
 namespace {
-
-// The parent's environment block with NAME=value entries replaced, added, or removed ("NAME=").
-std::vector<char> EnvironmentWith(const std::string& changes)
-{
-    std::vector<std::string> entries;
-    char* block = GetEnvironmentStringsA();
-    for (const char* p = block; *p; p += std::strlen(p) + 1)
-        entries.push_back(p);
-    FreeEnvironmentStringsA(block);
-    size_t start = 0;
-    while (start < changes.size()) {
-        size_t end = changes.find(';', start);
-        if (end == std::string::npos)
-            end = changes.size();
-        std::string change = changes.substr(start, end - start);
-        std::string name = change.substr(0, change.find('=') + 1);
-        for (auto it = entries.begin(); it != entries.end();)
-            it = _strnicmp(it->c_str(), name.c_str(), name.size()) == 0 ? entries.erase(it) : it + 1;
-        if (change.size() > name.size())
-            entries.push_back(change);
-        start = end + 1;
-    }
-    std::vector<char> result;
-    for (const auto& e : entries)
-        result.insert(result.end(), e.c_str(), e.c_str() + e.size() + 1);
-    result.push_back('\0');
-    return result;
-}
 
 HANDLE OpenNul()
 {
@@ -65,7 +34,7 @@ bool WaitAnswering(HANDLE object, DWORD timeoutMs)
 
 ConsoleProgram::ConsoleProgram(const std::string& exe, const std::string& arguments,
                                const std::string& directory, Input kind, const std::string& input,
-                               bool keepInputOpen, const std::string& environment)
+                               bool keepInputOpen)
 {
     InitializeCriticalSection(&lock);
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -86,11 +55,8 @@ ConsoleProgram::ConsoleProgram(const std::string& exe, const std::string& argume
     si.hStdError = errors;
     PROCESS_INFORMATION pi{};
     std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-    std::vector<char> env;
-    if (!environment.empty())
-        env = EnvironmentWith(environment);
-    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, DETACHED_PROCESS,
-                       env.empty() ? nullptr : env.data(), directory.c_str(), &si, &pi)) {
+    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
+                       directory.c_str(), &si, &pi)) {
         CloseHandle(pi.hThread);
         process = pi.hProcess;
     }
@@ -184,9 +150,9 @@ DWORD WINAPI ConsoleProgram::ReadOutput(void* self)
 }
 
 Finished RunToEnd(const std::string& exe, const std::string& arguments, const std::string& directory,
-                  const std::string& input, Input kind, const std::string& environment)
+                  const std::string& input, Input kind)
 {
-    ConsoleProgram program(exe, arguments, directory, kind, input, false, environment);
+    ConsoleProgram program(exe, arguments, directory, kind, input, false);
     EXPECT_TRUE(program.Started()) << exe;
     bool ended = program.Wait(60000);
     EXPECT_TRUE(ended) << exe << " " << arguments << ": still running; output so far:\n" << program.Output();

@@ -16,10 +16,8 @@ enum class Input {
 class ConsoleProgram {
   public:
     // Starts "<exe>" <arguments> in directory. With keepInputOpen the pipe stays open for Send().
-    // environment: extra or changed variables as "NAME=value", or "NAME=" to remove one.
     ConsoleProgram(const std::string& exe, const std::string& arguments, const std::string& directory,
-                   Input kind, const std::string& input, bool keepInputOpen = false,
-                   const std::string& environment = "");
+                   Input kind, const std::string& input, bool keepInputOpen = false);
     ~ConsoleProgram(); // ends a program that still runs
     ConsoleProgram(const ConsoleProgram&) = delete;
     ConsoleProgram& operator=(const ConsoleProgram&) = delete;
@@ -58,6 +56,6 @@ struct Finished {
 // Runs the program to its end with the given input, which then ends; fails the test when it does
 // not start or does not end within 60 seconds.
 Finished RunToEnd(const std::string& exe, const std::string& arguments, const std::string& directory,
-                  const std::string& input, Input kind = Input::pipe, const std::string& environment = "");
+                  const std::string& input, Input kind = Input::pipe);
 
 } // namespace e2e
