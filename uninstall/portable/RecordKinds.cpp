@@ -1,0 +1,82 @@
+#include "portable/RecordKinds.h"
+
+#include <cstring>
+
+RecordKind ClassifyRecord(const char* line, const char** data)
+{
+    static const struct {
+        char letter;
+        RecordKind kind;
+        std::size_t dataAt;
+    } kinds[] = {
+        {'d', RecordKind::dir, 4}, {'f', RecordKind::file, 5},  {'i', RecordKind::inc, 4},
+        {'k', RecordKind::key, 4}, {'p', RecordKind::pmngr, 6},
+    };
+    for (const auto& k : kinds) {
+        if (line[0] != k.letter)
+            continue;
+        // Never step past the terminator, whatever the line holds.
+        if (std::strlen(line) < k.dataAt)
+            return RecordKind::none;
+        *data = line + k.dataAt;
+        return k.kind;
+    }
+    return RecordKind::none;
+}
+
+const char* FileRecordPath(const char* data)
+{
+    // "%d %d %s": both numbers are 0 exactly when characters 0 and 2 are "0".
+    if (std::strlen(data) < 4 || data[0] != '0' || data[2] != '0')
+        return nullptr;
+    return data + 4;
+}
+
+bool SplitKeyRecord(const char* data, KeyRecord* key)
+{
+    static const struct {
+        const char* name;
+        RootKey root;
+    } roots[] = {
+        {"HKEY_CURRENT_USER", RootKey::currentUser},
+        {"HKEY_CLASSES_ROOT", RootKey::classesRoot},
+        {"HKEY_LOCAL_MACHINE", RootKey::localMachine},
+        {"HKEY_USERS", RootKey::users},
+    };
+    const char* space = std::strchr(data, ' ');
+    if (!space)
+        return false;
+    std::size_t rootLength = static_cast<std::size_t>(space - data);
+    bool known = false;
+    for (const auto& r : roots) {
+        if (std::strlen(r.name) == rootLength && std::strncmp(r.name, data, rootLength) == 0) {
+            key->root = r.root;
+            known = true;
+            break;
+        }
+    }
+    const char* path = space + 1;
+    std::size_t pathLength = std::strlen(path);
+    if (!known || pathLength >= kKeyPathSize)
+        return false;
+    std::memcpy(key->parent, path, pathLength + 1);
+    char* last = std::strrchr(key->parent, '\\');
+    // A path ending in a backslash names no sub-key: deleting "" would delete that key itself.
+    if (!last || last[1] == '\0')
+        return false;
+    std::memcpy(key->name, last + 1, std::strlen(last + 1) + 1);
+    last[1] = '\0';
+    return true;
+}
+
+bool SplitProgmanRecord(const char* data, char (&group)[kLogLineSize], const char** item)
+{
+    const char* at = std::strchr(data, '@');
+    std::size_t length = at ? static_cast<std::size_t>(at - data) : 0;
+    if (!at || length >= sizeof group)
+        return false;
+    std::memcpy(group, data, length);
+    group[length] = '\0';
+    *item = at + 1;
+    return true;
+}
