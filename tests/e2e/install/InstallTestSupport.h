@@ -1,0 +1,110 @@
+// What the end-to-end tests of setup.exe share: a distribution directory per test, the Windows
+// version setup.exe sees, guards that put the machine back as the test found it, readings of
+// the installed product, and the record of what the run showed on its progress window.
+#pragma once
+
+#include "RegistryGuard.h"
+#include "ScratchDir.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// C:\corvel-tests\<name>, with the distribution in its dist folder: setup.exe, the Setup.inf the
+// test writes and the files it lists. The rest of the folder takes the test's destinations.
+class Distribution {
+public:
+    explicit Distribution(const std::string& name);
+
+    bool Ready() const { return ready; }
+    const std::string& Dir() const { return dir; }
+    // A path in the scratch folder beside the distribution.
+    std::string Target(const std::string& relative) const { return scratch / relative; }
+
+    // Setup.inf from readable text: "^A" stands for the SOH byte, and lines end in CR LF.
+    bool WriteScript(const std::string& text) const;
+    bool AddFile(const std::string& name, const std::string& content) const;
+    bool CopyIn(const std::string& name, const std::string& from) const;
+
+private:
+    testing_support::ScratchDir scratch;
+    std::string dir;
+    bool ready = false;
+};
+
+// While it lives, setup.exe (and no other program) sees this Windows version: win95, nt351,
+// nt40, win31; empty for the prefix's own.
+class WindowsVersion {
+public:
+    explicit WindowsVersion(const std::string& version);
+
+private:
+    testing_support::RegistryKeyGuard appDefaults;
+};
+
+// Paths that an install puts outside the scratch folder (a file in the system directory, a
+// Start-menu folder): removed when the guard is made and again when it goes.
+class PathGuard {
+public:
+    explicit PathGuard(std::vector<std::string> paths);
+    ~PathGuard();
+    PathGuard(const PathGuard&) = delete;
+    PathGuard& operator=(const PathGuard&) = delete;
+
+private:
+    std::vector<std::string> paths;
+};
+
+extern const char* const kSharedDllsKey;
+std::string UninstallKey(const std::string& product);
+
+// The registry that an install of the product changes, put back as found when the guard goes:
+// its uninstall key and the shared counts. With sharedKey, the SharedDLLs key exists meanwhile,
+// as it does on a Windows that has installed anything shared before.
+class ProductGuard {
+public:
+    explicit ProductGuard(const std::string& product, bool sharedKey = true);
+
+private:
+    testing_support::RegistryKeyGuard uninstallKey;
+    testing_support::RegistryKeyGuard sharedDlls;
+};
+
+std::string WindowsDir();
+std::string SystemDir();
+// The user's Start-menu Programs folder.
+std::string UserPrograms();
+// The program files folder that the system registers.
+std::string ProgramFilesDir();
+
+// The file a shell link points to; empty when it cannot be read.
+std::string LinkTarget(const std::string& linkPath);
+
+// The text's lines without their ends (CR LF or LF).
+std::vector<std::string> Lines(const std::string& text);
+// Lines joined as the uninstall log stores them, each ended by CR LF.
+std::string LogText(const std::vector<std::string>& lines);
+
+// While it lives, every change that an install run started by this process makes to its progress
+// window is written down: "status <text>", "file <text>", "range <low> <high>", "step <n>",
+// "stepit", in the order the window received them.
+class ProgressTrace {
+public:
+    ProgressTrace();
+    ~ProgressTrace();
+    ProgressTrace(const ProgressTrace&) = delete;
+    ProgressTrace& operator=(const ProgressTrace&) = delete;
+
+    bool Active() const { return hook != nullptr; }
+    std::vector<std::string> Lines() const;
+
+private:
+    testing_support::ScratchDir folder;
+    HMODULE library = nullptr;
+    HHOOK hook = nullptr;
+};
+
+} // namespace e2e
