@@ -57,6 +57,30 @@ bool Distribution::CopyIn(const std::string& name, const std::string& from) cons
     return CopyFileA(from.c_str(), (dir + "\\" + name).c_str(), FALSE) != 0;
 }
 
+std::string ScriptText(const std::string& product, const std::string& folder, const std::vector<ModuleSpec>& modules)
+{
+    std::string text = "^AScript^A 1\n" + product + "\n" + folder + "\n1 1 1\n";
+    for (const ModuleSpec& module : modules) {
+        text += "@^A" + module.name + "^A 1 1 1 0 0 " + std::to_string(module.typical) + " " +
+                std::to_string(module.minimum) + "\n";
+        for (const std::string& file : module.files)
+            text += "^A" + file + "^A ^A(NULL)^A 0 ^A^A\n";
+    }
+    return text;
+}
+
+bool PrepareProduct(const Distribution& dist, const std::string& product, const std::string& folder,
+                    const std::vector<ModuleSpec>& modules)
+{
+    if (!dist.Ready() || !dist.WriteScript(ScriptText(product, folder, modules)))
+        return false;
+    for (const ModuleSpec& module : modules)
+        for (const std::string& file : module.files)
+            if (!dist.AddFile(file, file + "\r\n"))
+                return false;
+    return true;
+}
+
 WindowsVersion::WindowsVersion(const std::string& version)
     : appDefaults(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\setup.exe")
 {
@@ -138,6 +162,13 @@ std::string LinkTarget(const std::string& linkPath)
     if (initialised)
         CoUninitialize();
     return target;
+}
+
+bool InstallWithDefaults(SetupSession& setup, const std::string& dest)
+{
+    using ui::WizardButton;
+    return setup.WaitForWizard() && setup.Type(1000, dest) && setup.Press(WizardButton::Next) &&
+           setup.Press(WizardButton::Next) && setup.Press(WizardButton::Next) && setup.Press(WizardButton::Finish);
 }
 
 std::vector<std::string> Lines(const std::string& text)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "RegistryGuard.h"
+#include "SetupSession.h"
 #include "ScratchDir.h"
 
 #include <windows.h>
@@ -34,6 +35,22 @@ private:
     std::string dir;
     bool ready = false;
 };
+
+// A module of a test script: on every platform, neither shared nor system, and one file line per
+// file, each installed under its own name at the top of the destination, without a shortcut.
+struct ModuleSpec {
+    std::string name;
+    int typical;
+    int minimum;
+    std::vector<std::string> files;
+};
+
+// A script in readable form ("^A" for SOH) for the product, with its folder and modules.
+std::string ScriptText(const std::string& product, const std::string& folder, const std::vector<ModuleSpec>& modules);
+
+// The script and the files it lists (each holding its own name) in the distribution.
+bool PrepareProduct(const Distribution& dist, const std::string& product, const std::string& folder,
+                    const std::vector<ModuleSpec>& modules);
 
 // While it lives, setup.exe (and no other program) sees this Windows version: win95, nt351,
 // nt40, win31; empty for the prefix's own.
@@ -82,6 +99,9 @@ std::string ProgramFilesDir();
 
 // The file a shell link points to; empty when it cannot be read.
 std::string LinkTarget(const std::string& linkPath);
+
+// Through the wizard as it starts out (Typical, the script's folder) into dest, up to Finish.
+bool InstallWithDefaults(SetupSession& setup, const std::string& dest);
 
 // The text's lines without their ends (CR LF or LF).
 std::vector<std::string> Lines(const std::string& text);
