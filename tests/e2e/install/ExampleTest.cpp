@@ -36,8 +36,8 @@ std::string SampleFile(const std::string& name)
 
 struct Platform {
     const char* version;
-    bool counts;     // Windows NT keeps shared counts
-    bool progman;    // Windows NT 3.x makes Program Manager items instead of links
+    bool counts;  // Windows NT keeps shared counts
+    bool progman; // Windows NT 3.x makes Program Manager items instead of links
 };
 
 void InstallExample(const Platform& platform)
@@ -65,7 +65,7 @@ void InstallExample(const Platform& platform)
     SetupSession setup(dist.Dir());
     ASSERT_TRUE(setup.WaitForWizard());
     ASSERT_TRUE(setup.Type(1000, dest));
-    ASSERT_TRUE(setup.Press(WizardButton::Next));   // Typical, as the page starts
+    ASSERT_TRUE(setup.Press(WizardButton::Next)); // Typical, as the page starts
     ASSERT_TRUE(setup.Press(WizardButton::Next));
     EXPECT_EQ(setup.Look("Back Next"), std::string(kFolderTitle) + " | Back Next");
     ASSERT_TRUE(setup.Press(WizardButton::Next));
@@ -98,8 +98,9 @@ void InstallExample(const Platform& platform)
     log.insert(log.end(), {key, key + "\\DisplayName", key + "\\UninstallString"});
     EXPECT_EQ(ReadTextFile(dest + "\\.UnInst.inf"), LogText(log));
 
-    const std::pair<std::string, const char*> files[] = {
-        {system + "\\edrt.dll", "edrt.dll"}, {dest + "\\help\\edit.hlp", "edit.hlp"}, {dest + "\\edit.exe", "edit.exe"}};
+    const std::pair<std::string, const char*> files[] = {{system + "\\edrt.dll", "edrt.dll"},
+                                                         {dest + "\\help\\edit.hlp", "edit.hlp"},
+                                                         {dest + "\\edit.exe", "edit.exe"}};
     for (const auto& [installed, source] : files) {
         EXPECT_TRUE(PathExists(installed)) << installed;
         EXPECT_EQ(ReadTextFile(installed), ReadTextFile(SampleFile(source))) << installed;

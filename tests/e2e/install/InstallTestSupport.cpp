@@ -57,7 +57,8 @@ bool Distribution::CopyIn(const std::string& name, const std::string& from) cons
     return CopyFileA(from.c_str(), (dir + "\\" + name).c_str(), FALSE) != 0;
 }
 
-std::string ScriptText(const std::string& product, const std::string& folder, const std::vector<ModuleSpec>& modules)
+std::string ScriptText(const std::string& product, const std::string& folder,
+                       const std::vector<ModuleSpec>& modules)
 {
     std::string text = "^AScript^A 1\n" + product + "\n" + folder + "\n1 1 1\n";
     for (const ModuleSpec& module : modules) {
@@ -112,8 +113,8 @@ ProductGuard::ProductGuard(const std::string& product, bool sharedKey)
 {
     DeleteKeyTree(HKEY_LOCAL_MACHINE, UninstallKey(product));
     HKEY key;
-    if (sharedKey && RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDllsKey, 0, nullptr, 0, KEY_READ, nullptr, &key,
-                                     nullptr) == ERROR_SUCCESS)
+    if (sharedKey && RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDllsKey, 0, nullptr, 0, KEY_READ, nullptr,
+                                     &key, nullptr) == ERROR_SUCCESS)
         RegCloseKey(key);
     if (!sharedKey)
         DeleteKeyTree(HKEY_LOCAL_MACHINE, kSharedDllsKey);
@@ -131,8 +132,8 @@ std::string SystemDir()
 
 std::string UserPrograms()
 {
-    return ReadString(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                      "Programs");
+    return ReadString(HKEY_CURRENT_USER,
+                      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Programs");
 }
 
 std::string ProgramFilesDir()
@@ -168,24 +169,8 @@ bool InstallWithDefaults(SetupSession& setup, const std::string& dest)
 {
     using ui::WizardButton;
     return setup.WaitForWizard() && setup.Type(1000, dest) && setup.Press(WizardButton::Next) &&
-           setup.Press(WizardButton::Next) && setup.Press(WizardButton::Next) && setup.Press(WizardButton::Finish);
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
+           setup.Press(WizardButton::Next) && setup.Press(WizardButton::Next) &&
+           setup.Press(WizardButton::Finish);
 }
 
 std::string LogText(const std::vector<std::string>& lines)

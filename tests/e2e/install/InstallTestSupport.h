@@ -4,8 +4,8 @@
 #pragma once
 
 #include "RegistryGuard.h"
-#include "SetupSession.h"
 #include "ScratchDir.h"
+#include "SetupSession.h"
 
 #include <windows.h>
 
@@ -17,7 +17,7 @@ namespace e2e {
 // C:\corvel-tests\<name>, with the distribution in its dist folder: setup.exe, the Setup.inf the
 // test writes and the files it lists. The rest of the folder takes the test's destinations.
 class Distribution {
-public:
+  public:
     explicit Distribution(const std::string& name);
 
     bool Ready() const { return ready; }
@@ -30,7 +30,7 @@ public:
     bool AddFile(const std::string& name, const std::string& content) const;
     bool CopyIn(const std::string& name, const std::string& from) const;
 
-private:
+  private:
     testing_support::ScratchDir scratch;
     std::string dir;
     bool ready = false;
@@ -46,7 +46,8 @@ struct ModuleSpec {
 };
 
 // A script in readable form ("^A" for SOH) for the product, with its folder and modules.
-std::string ScriptText(const std::string& product, const std::string& folder, const std::vector<ModuleSpec>& modules);
+std::string ScriptText(const std::string& product, const std::string& folder,
+                       const std::vector<ModuleSpec>& modules);
 
 // The script and the files it lists (each holding its own name) in the distribution.
 bool PrepareProduct(const Distribution& dist, const std::string& product, const std::string& folder,
@@ -55,23 +56,23 @@ bool PrepareProduct(const Distribution& dist, const std::string& product, const 
 // While it lives, setup.exe (and no other program) sees this Windows version: win95, nt351,
 // nt40, win31; empty for the prefix's own.
 class WindowsVersion {
-public:
+  public:
     explicit WindowsVersion(const std::string& version);
 
-private:
+  private:
     testing_support::RegistryKeyGuard appDefaults;
 };
 
 // Paths that an install puts outside the scratch folder (a file in the system directory, a
 // Start-menu folder): removed when the guard is made and again when it goes.
 class PathGuard {
-public:
+  public:
     explicit PathGuard(std::vector<std::string> paths);
     ~PathGuard();
     PathGuard(const PathGuard&) = delete;
     PathGuard& operator=(const PathGuard&) = delete;
 
-private:
+  private:
     std::vector<std::string> paths;
 };
 
@@ -82,10 +83,10 @@ std::string UninstallKey(const std::string& product);
 // its uninstall key and the shared counts. With sharedKey, the SharedDLLs key exists meanwhile,
 // as it does on a Windows that has installed anything shared before.
 class ProductGuard {
-public:
+  public:
     explicit ProductGuard(const std::string& product, bool sharedKey = true);
 
-private:
+  private:
     testing_support::RegistryKeyGuard uninstallKey;
     testing_support::RegistryKeyGuard sharedDlls;
 };
@@ -103,8 +104,6 @@ std::string LinkTarget(const std::string& linkPath);
 // Through the wizard as it starts out (Typical, the script's folder) into dest, up to Finish.
 bool InstallWithDefaults(SetupSession& setup, const std::string& dest);
 
-// The text's lines without their ends (CR LF or LF).
-std::vector<std::string> Lines(const std::string& text);
 // Lines joined as the uninstall log stores them, each ended by CR LF.
 std::string LogText(const std::vector<std::string>& lines);
 
@@ -112,7 +111,7 @@ std::string LogText(const std::vector<std::string>& lines);
 // window is written down: "status <text>", "file <text>", "range <low> <high>", "step <n>",
 // "stepit", in the order the window received them.
 class ProgressTrace {
-public:
+  public:
     ProgressTrace();
     ~ProgressTrace();
     ProgressTrace(const ProgressTrace&) = delete;
@@ -121,7 +120,7 @@ public:
     bool Active() const { return hook != nullptr; }
     std::vector<std::string> Lines() const;
 
-private:
+  private:
     testing_support::ScratchDir folder;
     HMODULE library = nullptr;
     HHOOK hook = nullptr;

@@ -60,14 +60,16 @@ TEST(Run, WithNoModuleSelectedRegistersAndReportsCompletion)
     EXPECT_EQ(ReadTextFile(dest + "\\.UnInst.inf"), LogText(log));
     EXPECT_FALSE(PathExists(dest + "\\extra.txt"));
     EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, UninstallKey("Corvel None"), "DisplayName"), "Corvel None");
-    EXPECT_EQ(trace.Lines(), (std::vector<std::string>{"status Prepering to copy files", "range 0 0", "step 1", "file ",
-                                                       "status Registering Uninstall program..."}));
+    EXPECT_EQ(trace.Lines(),
+              (std::vector<std::string>{"status Prepering to copy files", "range 0 0", "step 1", "file ",
+                                        "status Registering Uninstall program..."}));
 }
 
 TEST(Run, ASelectedModuleWithoutFilesStillShowsItsStatus)
 {
     Distribution dist("e2e-run-empty");
-    ASSERT_TRUE(PrepareProduct(dist, "Corvel Empty", "Corvel Empty", {{"Empty", 1, 1, {}}, {"Docs", 1, 1, {"docs.txt"}}}));
+    ASSERT_TRUE(PrepareProduct(dist, "Corvel Empty", "Corvel Empty",
+                               {{"Empty", 1, 1, {}}, {"Docs", 1, 1, {"docs.txt"}}}));
     ProductGuard product("Corvel Empty");
     ProgressTrace trace;
     const std::string dest = dist.Target("Empty");
@@ -159,7 +161,8 @@ TEST(Run, ADestinationThatCannotBeCreatedEndsTheRun)
 
     std::vector<ui::MessageBoxSeen> rest;
     ASSERT_TRUE(setup.RunToEnd(&rest));
-    EXPECT_EQ(Texts(rest), std::vector<std::string>{"Failed to create destination directory. Install aborted."});
+    EXPECT_EQ(Texts(rest),
+              std::vector<std::string>{"Failed to create destination directory. Install aborted."});
     EXPECT_FALSE(PathExists(dist.Target("missing")));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey("Corvel No Parent")));
     EXPECT_EQ(trace.Lines(), std::vector<std::string>{"status Prepering to copy files"});
@@ -203,7 +206,7 @@ TEST(Run, AFileInUseIsReplacedAtTheNextStartAndAsksForAReboot)
     const char kSessionManager[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
     struct Case {
         const char* version;
-        bool pendingMoves;   // Windows NT; Windows 95 lists the rename in wininit.ini
+        bool pendingMoves; // Windows NT; Windows 95 lists the rename in wininit.ini
     } cases[] = {{"nt40", true}, {"win95", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.version);
@@ -217,7 +220,7 @@ TEST(Run, AFileInUseIsReplacedAtTheNextStartAndAsksForAReboot)
         const std::string target = dest + "\\tool.exe";
         ASSERT_TRUE(MakeDirs(dest));
         ASSERT_TRUE(HeldFile::CopyHolderTo(target));
-        ASSERT_TRUE(SetWriteTime(target, 2001, 2, 10));   // older than the distribution's
+        ASSERT_TRUE(SetWriteTime(target, 2001, 2, 10)); // older than the distribution's
         HeldFile running = HeldFile::Run(target);
         ASSERT_TRUE(running.Holding());
 
@@ -226,16 +229,19 @@ TEST(Run, AFileInUseIsReplacedAtTheNextStartAndAsksForAReboot)
         for (const std::string& record : KeyRecords("Corvel In Use"))
             log.push_back(record);
         EXPECT_EQ(ReadTextFile(dest + "\\.UnInst.inf"), LogText(log));
-        EXPECT_EQ(ReadTextFile(target + ".tmp"), "tool.exe\r\n") << "the new file waits beside the one in use";
+        EXPECT_EQ(ReadTextFile(target + ".tmp"), "tool.exe\r\n")
+            << "the new file waits beside the one in use";
         DWORD type = 0;
         std::vector<BYTE> moves;
-        const bool listed = ReadValue(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations", &type, &moves);
+        const bool listed =
+            ReadValue(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations", &type, &moves);
         const std::string expected = "\\??\\" + target + ".tmp" + '\0' + "!\\??\\" + target + '\0';
         if (c.pendingMoves) {
             ASSERT_TRUE(listed);
             EXPECT_NE(std::string(moves.begin(), moves.end()).find(expected), std::string::npos);
         } else {
-            EXPECT_NE(ReadTextFile(WindowsDir() + "\\wininit.ini").find("[rename]\r\n" + target + "=" + target + ".tmp"),
+            EXPECT_NE(ReadTextFile(WindowsDir() + "\\wininit.ini")
+                          .find("[rename]\r\n" + target + "=" + target + ".tmp"),
                       std::string::npos);
         }
     }
@@ -251,21 +257,24 @@ TEST(Run, TheProgressWindowShowsTheModuleTheFileAndTheBarAsItGoes)
     ASSERT_TRUE(WriteTextFile(windowsCopy, "old\r\n") && SetWriteTime(windowsCopy, 2001, 2, 10));
     ASSERT_TRUE(WriteTextFile(systemCopy, "old\r\n") && SetWriteTime(systemCopy, 2001, 2, 10));
     Distribution dist("e2e-run-progress");
-    ASSERT_TRUE(dist.WriteScript("^AScript^A 1\nCorvel Progress\nCorvel Progress\n1 1 1\n"
-                                 "@^AShared^A 1 1 1 1 1 1 1\n^Acorvdup.dll^A ^A(NULL)^A 0 ^A^A\n"
-                                 "@^ATools^A 1 1 1 0 0 1 1\n^Aone.txt^A ^A(NULL)^A 0 ^A^A\n^Atwo.txt^A ^A(NULL)^A 0 ^A^A\n"));
-    ASSERT_TRUE(dist.AddFile("corvdup.dll", "new\r\n") && dist.AddFile("one.txt", "1") && dist.AddFile("two.txt", "2"));
+    ASSERT_TRUE(dist.WriteScript(
+        "^AScript^A 1\nCorvel Progress\nCorvel Progress\n1 1 1\n"
+        "@^AShared^A 1 1 1 1 1 1 1\n^Acorvdup.dll^A ^A(NULL)^A 0 ^A^A\n"
+        "@^ATools^A 1 1 1 0 0 1 1\n^Aone.txt^A ^A(NULL)^A 0 ^A^A\n^Atwo.txt^A ^A(NULL)^A 0 ^A^A\n"));
+    ASSERT_TRUE(dist.AddFile("corvdup.dll", "new\r\n") && dist.AddFile("one.txt", "1") &&
+                dist.AddFile("two.txt", "2"));
     ProductGuard product("Corvel Progress");
     const std::string dest = dist.Target("Progress");
     SetupSession setup(dist.Dir());
     ASSERT_TRUE(InstallWithDefaults(setup, dest));
 
     const Stopped stopped = StopAtFirstMessage(setup);
-    EXPECT_EQ(stopped.box.text, "Warning. Multiple copies of the shared file corvdup.dll is found in the following "
-                                "paths:\r\n" +
-                                    windowsCopy + "\r\n" + WindowsDir() + "\\System32\\corvdup.dll" +
-                                    "\r\nThis can cause problems with this and other programs. Please consider "
-                                    "appropriate actions to resolve this possible problem.");
+    EXPECT_EQ(stopped.box.text,
+              "Warning. Multiple copies of the shared file corvdup.dll is found in the following "
+              "paths:\r\n" +
+                  windowsCopy + "\r\n" + WindowsDir() + "\\System32\\corvdup.dll" +
+                  "\r\nThis can cause problems with this and other programs. Please consider "
+                  "appropriate actions to resolve this possible problem.");
     ASSERT_TRUE(stopped.progressShown);
     EXPECT_EQ(stopped.status, "Copying files (Shared)...");
     EXPECT_EQ(stopped.file, "corvdup.dll");

@@ -14,9 +14,9 @@
 
 namespace e2e {
 
-constexpr DWORD kStartMs = 30000;   // a cold Wine may take a while to show the first window
-constexpr DWORD kEffectMs = 10000;  // a page change, a click, a box
-constexpr DWORD kRunMs = 120000;    // an installation after Finish
+constexpr DWORD kStartMs = 30000;  // a cold Wine may take a while to show the first window
+constexpr DWORD kEffectMs = 10000; // a page change, a click, a box
+constexpr DWORD kRunMs = 120000;   // an installation after Finish
 
 // What setup.exe's windows are called.
 extern const char* const kSplashCaption;
@@ -28,7 +28,7 @@ extern const char* const kFolderTitle;
 extern const char* const kFinishTitle;
 
 class SetupSession {
-public:
+  public:
     // Starts directory\setup.exe with that directory as its current directory.
     explicit SetupSession(const std::string& directory);
     SetupSession(const SetupSession&) = delete;
@@ -55,12 +55,16 @@ public:
 
     // Answers every message box until the program ends, and keeps what they said; false when it
     // did not end in time (it is then killed).
-    bool RunToEnd(std::vector<ui::MessageBoxSeen>* boxes, DWORD* exitCode = nullptr, DWORD timeoutMs = kRunMs);
+    bool RunToEnd(std::vector<ui::MessageBoxSeen>* boxes, DWORD* exitCode = nullptr,
+                  DWORD timeoutMs = kRunMs);
 
-private:
+  private:
     ui::Process process;
     HWND wizard = nullptr;
 };
+
+// The lines of a text such as the uninstall log, without their ends (CR LF or LF).
+std::vector<std::string> Lines(const std::string& text);
 
 // The usable wizard buttons: "Back Next", "Back Finish"...
 std::string UsableButtons(HWND wizard);

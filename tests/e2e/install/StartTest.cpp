@@ -35,7 +35,7 @@ TEST(Cancel, OnEveryPageEndsTheProgramWithNothingWritten)
                 ASSERT_TRUE(setup.Type(1000, dest));
             }
             if (page == 1) {
-                ASSERT_TRUE(setup.Click(1004, BST_CHECKED));   // Custom, so that every page comes
+                ASSERT_TRUE(setup.Click(1004, BST_CHECKED)); // Custom, so that every page comes
             }
             ASSERT_TRUE(setup.Press(WizardButton::Next));
         }
@@ -60,16 +60,17 @@ TEST(StartFailure, ShowsItsMessageOverTheSplashAndEnds)
     struct Case {
         const char* what;
         const char* version;
-        const char* permissions;   // line 4 of the script; null: no Setup.inf at all
+        const char* permissions; // line 4 of the script; null: no Setup.inf at all
         int format;
-        HKEY root;                 // a registry value taken away meanwhile, or null
+        HKEY root; // a registry value taken away meanwhile, or null
         const char* key;
         const char* value;
         const char* message;
     } cases[] = {
         {"no script", "", nullptr, 1, nullptr, nullptr, nullptr, "Failed to open file."},
         {"format 0", "", "1 1 1", 0, nullptr, nullptr, nullptr, "Unknown .inf file format."},
-        {"refused on NT 4", "nt40", "1 0 1", 1, nullptr, nullptr, nullptr, "This program can not be installed on NT 4"},
+        {"refused on NT 4", "nt40", "1 0 1", 1, nullptr, nullptr, nullptr,
+         "This program can not be installed on NT 4"},
         {"refused on Windows 95", "win95", "1 1 0", 1, nullptr, nullptr, nullptr,
          "This program can not be installed on Windows 95"},
         {"refused on NT 3.51", "nt351", "0 1 1", 1, nullptr, nullptr, nullptr,
@@ -77,8 +78,8 @@ TEST(StartFailure, ShowsItsMessageOverTheSplashAndEnds)
         {"no program files folder", "nt40", "1 1 1", 1, HKEY_LOCAL_MACHINE,
          "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir",
          "Failed to get registery value for ProgramDir"},
-        {"no Programs folder on Windows 95", "win95", "1 1 1", 1, HKEY_CURRENT_USER, kProgramsValue, "Programs",
-         "Failed to get registery value for UserProgramFolderDir"},
+        {"no Programs folder on Windows 95", "win95", "1 1 1", 1, HKEY_CURRENT_USER, kProgramsValue,
+         "Programs", "Failed to get registery value for UserProgramFolderDir"},
         {"a Windows it does not know", "win31", "1 1 1", 1, nullptr, nullptr, nullptr,
          "Unknown version of Windows. Install aborted."},
     };
@@ -88,8 +89,9 @@ TEST(StartFailure, ShowsItsMessageOverTheSplashAndEnds)
         Distribution dist("e2e-start");
         ASSERT_TRUE(dist.Ready());
         if (c.permissions) {
-            ASSERT_TRUE(dist.WriteScript("^AScript^A " + std::to_string(c.format) + "\nCorvel Start\nCorvel Start\n" +
-                                         c.permissions + "\n@^AMain^A 1 1 1 0 0 1 1\n"));
+            ASSERT_TRUE(dist.WriteScript("^AScript^A " + std::to_string(c.format) +
+                                         "\nCorvel Start\nCorvel Start\n" + c.permissions +
+                                         "\n@^AMain^A 1 1 1 0 0 1 1\n"));
         }
         std::optional<RegistryValueGuard> taken;
         if (c.root) {

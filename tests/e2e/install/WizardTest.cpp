@@ -14,9 +14,9 @@ using ui::WizardButton;
 namespace {
 
 const std::vector<ModuleSpec> kThreeModules = {
-    {"Alpha", 1, 0, {"alpha.txt"}},   // typical only
-    {"Beta", 0, 1, {"beta.txt"}},     // minimum only
-    {"Gamma", 1, 1, {"gamma.txt"}},   // both
+    {"Alpha", 1, 0, {"alpha.txt"}}, // typical only
+    {"Beta", 0, 1, {"beta.txt"}},   // minimum only
+    {"Gamma", 1, 1, {"gamma.txt"}}, // both
 };
 
 // The files of the three modules that the installation placed in dest.
@@ -35,7 +35,8 @@ std::vector<std::string> Boxes(HWND page)
     std::vector<std::string> boxes;
     for (int id = 1005; id <= 1014; ++id)
         if (ui::IsVisible(page, id))
-            boxes.push_back(ui::ControlText(page, id) + (ui::CheckState(page, id) == BST_CHECKED ? " [x]" : " [ ]"));
+            boxes.push_back(ui::ControlText(page, id) +
+                            (ui::CheckState(page, id) == BST_CHECKED ? " [x]" : " [ ]"));
     return boxes;
 }
 
@@ -67,8 +68,9 @@ TEST(Wizard, PagesShowTheScriptAndKeepWhatTheUserChoseBothWays)
     EXPECT_TRUE(Centred(setup.Wizard()));
 
     EXPECT_EQ(setup.Look("Next"), std::string(kWelcomeTitle) + " | Next");
-    EXPECT_EQ(ui::ControlText(setup.Page(), 1001),
-              "Corvel Install for Windows95 and NT\r\n\r\nThis program will install Corvel Wiring on your PC.");
+    EXPECT_EQ(
+        ui::ControlText(setup.Page(), 1001),
+        "Corvel Install for Windows95 and NT\r\n\r\nThis program will install Corvel Wiring on your PC.");
     EXPECT_EQ(ui::ControlText(setup.Page(), 1000), ProgramFilesDir() + "\\Corvel Wiring");
     ASSERT_TRUE(setup.Type(1000, dest));
 
@@ -117,10 +119,10 @@ TEST(Wizard, InstallTypeDecidesThePagesAndTheModules)
 {
     struct Case {
         const char* name;
-        bool customFirst;        // Custom chosen first, its boxes all cleared, then back
+        bool customFirst; // Custom chosen first, its boxes all cleared, then back
         int radio;
-        const char* afterType;   // the page Next leads to from the type page
-        std::vector<int> untick; // boxes cleared on the module page
+        const char* afterType;    // the page Next leads to from the type page
+        std::vector<int> untick;  // boxes cleared on the module page
         const char* beforeFolder; // the page Back leads to from the folder page
         std::vector<std::string> placed;
     } cases[] = {
@@ -184,9 +186,9 @@ TEST(Wizard, CustomInstallOfTwelveModulesInstallsTheTwoWithoutBoxes)
     ASSERT_TRUE(setup.Press(WizardButton::Next));
     ASSERT_TRUE(setup.Click(1004, BST_CHECKED));
     ASSERT_TRUE(setup.Press(WizardButton::Next));
-    const std::vector<std::string> lastTen = {"Module 12 [x]", "Module 11 [x]", "Module 10 [x]", "Module 09 [x]",
-                                              "Module 08 [x]", "Module 07 [x]", "Module 06 [x]", "Module 05 [x]",
-                                              "Module 04 [x]", "Module 03 [x]"};
+    const std::vector<std::string> lastTen = {
+        "Module 12 [x]", "Module 11 [x]", "Module 10 [x]", "Module 09 [x]", "Module 08 [x]",
+        "Module 07 [x]", "Module 06 [x]", "Module 05 [x]", "Module 04 [x]", "Module 03 [x]"};
     EXPECT_EQ(Boxes(setup.Page()), lastTen);
     for (int id = 1005; id <= 1014; ++id)
         ASSERT_TRUE(setup.Click(id, BST_UNCHECKED)) << id;
@@ -196,9 +198,10 @@ TEST(Wizard, CustomInstallOfTwelveModulesInstallsTheTwoWithoutBoxes)
     ASSERT_TRUE(Finished(setup));
 
     const std::string key = "key HKEY_LOCAL_MACHINE " + UninstallKey("Corvel Twelve");
-    EXPECT_EQ(ReadTextFile(dest + "\\.UnInst.inf"),
-              LogText({"Corvel Twelve", "dir " + dest, "file 0 0 " + dest + "\\m02.txt", "file 0 0 " + dest + "\\m01.txt",
-                       key, key + "\\DisplayName", key + "\\UninstallString"}));
+    EXPECT_EQ(
+        ReadTextFile(dest + "\\.UnInst.inf"),
+        LogText({"Corvel Twelve", "dir " + dest, "file 0 0 " + dest + "\\m02.txt",
+                 "file 0 0 " + dest + "\\m01.txt", key, key + "\\DisplayName", key + "\\UninstallString"}));
 }
 
 TEST(Wizard, DefaultFolderThatBeginsAnExistingFolderSelectsIt)
