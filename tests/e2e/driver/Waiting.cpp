@@ -6,7 +6,7 @@ void Pause(DWORD ms)
 {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_SENDMESSAGE);
     MSG msg;
-    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); // answers what was sent; leaves what was posted
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);   // answers what was sent; leaves what was posted
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
