@@ -63,10 +63,8 @@ void InstallExample(const Platform& platform)
 
     const std::string dest = dist.Target("Sample");
     SetupSession setup(dist.Dir());
-    ASSERT_TRUE(setup.WaitForWizard());
-    ASSERT_TRUE(setup.Type(1000, dest));
+    ASSERT_TRUE(EnterDestination(setup, dest));
     ASSERT_TRUE(setup.Press(WizardButton::Next)); // Typical, as the page starts
-    ASSERT_TRUE(setup.Press(WizardButton::Next));
     EXPECT_EQ(setup.Look("Back Next"), std::string(kFolderTitle) + " | Back Next");
     ASSERT_TRUE(setup.Press(WizardButton::Next));
     ASSERT_TRUE(setup.Press(WizardButton::Finish));

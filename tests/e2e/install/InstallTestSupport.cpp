@@ -82,11 +82,18 @@ bool PrepareProduct(const Distribution& dist, const std::string& product, const 
     return true;
 }
 
+const char kSetupDefaults[] = "Software\\Wine\\AppDefaults\\setup.exe";
+
 WindowsVersion::WindowsVersion(const std::string& version)
-    : appDefaults(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\setup.exe")
 {
+    DeleteKeyTree(HKEY_CURRENT_USER, kSetupDefaults);
     if (!version.empty())
-        SetString(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\setup.exe", "Version", version);
+        SetString(HKEY_CURRENT_USER, kSetupDefaults, "Version", version);
+}
+
+WindowsVersion::~WindowsVersion()
+{
+    DeleteKeyTree(HKEY_CURRENT_USER, kSetupDefaults);
 }
 
 PathGuard::PathGuard(std::vector<std::string> removed) : paths(std::move(removed))
@@ -165,11 +172,15 @@ std::string LinkTarget(const std::string& linkPath)
     return target;
 }
 
+bool EnterDestination(SetupSession& setup, const std::string& dest)
+{
+    return setup.WaitForWizard() && setup.Type(1000, dest) && setup.Press(ui::WizardButton::Next);
+}
+
 bool InstallWithDefaults(SetupSession& setup, const std::string& dest)
 {
     using ui::WizardButton;
-    return setup.WaitForWizard() && setup.Type(1000, dest) && setup.Press(WizardButton::Next) &&
-           setup.Press(WizardButton::Next) && setup.Press(WizardButton::Next) &&
+    return EnterDestination(setup, dest) && setup.Press(WizardButton::Next) && setup.Press(WizardButton::Next) &&
            setup.Press(WizardButton::Finish);
 }
 

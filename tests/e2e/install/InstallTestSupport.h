@@ -55,12 +55,14 @@ bool PrepareProduct(const Distribution& dist, const std::string& product, const 
 
 // While it lives, setup.exe (and no other program) sees this Windows version: win95, nt351,
 // nt40, win31; empty for the prefix's own.
+// Outside these tests setup.exe has no settings of its own in the prefix: whatever a test that
+// ended early left there is removed first.
 class WindowsVersion {
   public:
     explicit WindowsVersion(const std::string& version);
-
-  private:
-    testing_support::RegistryKeyGuard appDefaults;
+    ~WindowsVersion();
+    WindowsVersion(const WindowsVersion&) = delete;
+    WindowsVersion& operator=(const WindowsVersion&) = delete;
 };
 
 // Paths that an install puts outside the scratch folder (a file in the system directory, a
@@ -100,6 +102,9 @@ std::string ProgramFilesDir();
 
 // The file a shell link points to; empty when it cannot be read.
 std::string LinkTarget(const std::string& linkPath);
+
+// Waits for the wizard, types dest as the destination and goes on to the installation type.
+bool EnterDestination(SetupSession& setup, const std::string& dest);
 
 // Through the wizard as it starts out (Typical, the script's folder) into dest, up to Finish.
 bool InstallWithDefaults(SetupSession& setup, const std::string& dest);

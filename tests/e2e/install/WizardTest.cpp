@@ -138,9 +138,7 @@ TEST(Wizard, InstallTypeDecidesThePagesAndTheModules)
         ProductGuard product("Corvel Types");
         const std::string dest = dist.Target("Types");
         SetupSession setup(dist.Dir());
-        ASSERT_TRUE(setup.WaitForWizard());
-        ASSERT_TRUE(setup.Type(1000, dest));
-        ASSERT_TRUE(setup.Press(WizardButton::Next));
+        ASSERT_TRUE(EnterDestination(setup, dest));
         if (c.customFirst) {
             ASSERT_TRUE(setup.Click(1004, BST_CHECKED));
             ASSERT_TRUE(setup.Press(WizardButton::Next));
@@ -181,9 +179,7 @@ TEST(Wizard, CustomInstallOfTwelveModulesInstallsTheTwoWithoutBoxes)
     ProductGuard product("Corvel Twelve");
     const std::string dest = dist.Target("Twelve");
     SetupSession setup(dist.Dir());
-    ASSERT_TRUE(setup.WaitForWizard());
-    ASSERT_TRUE(setup.Type(1000, dest));
-    ASSERT_TRUE(setup.Press(WizardButton::Next));
+    ASSERT_TRUE(EnterDestination(setup, dest));
     ASSERT_TRUE(setup.Click(1004, BST_CHECKED));
     ASSERT_TRUE(setup.Press(WizardButton::Next));
     const std::vector<std::string> lastTen = {
@@ -216,9 +212,7 @@ TEST(Wizard, DefaultFolderThatBeginsAnExistingFolderSelectsIt)
     ProductGuard product("Corvel Prefix");
     const std::string dest = dist.Target("Prefix");
     SetupSession setup(dist.Dir());
-    ASSERT_TRUE(setup.WaitForWizard());
-    ASSERT_TRUE(setup.Type(1000, dest));
-    ASSERT_TRUE(setup.Press(WizardButton::Next));
+    ASSERT_TRUE(EnterDestination(setup, dest));
     ASSERT_TRUE(setup.Press(WizardButton::Next));
     ASSERT_EQ(setup.Title(), kFolderTitle);
     EXPECT_EQ(ui::ControlText(setup.Page(), 1006), "Corvel Prefix Tools");
