@@ -54,9 +54,8 @@ bool PrepareProduct(const Distribution& dist, const std::string& product, const 
                     const std::vector<ModuleSpec>& modules);
 
 // While it lives, setup.exe (and no other program) sees this Windows version: win95, nt351,
-// nt40, win31; empty for the prefix's own.
-// Outside these tests setup.exe has no settings of its own in the prefix: whatever a test that
-// ended early left there is removed first.
+// nt40, win31; empty for the prefix's own. Outside these tests setup.exe has no settings of its
+// own in the prefix, so whatever a test that ended early left there is removed first.
 class WindowsVersion {
   public:
     explicit WindowsVersion(const std::string& version);
