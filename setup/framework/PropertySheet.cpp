@@ -3,12 +3,33 @@
 
 #include <commctrl.h>
 
+namespace {
+
+// A sheet without an owner would open in the top-left corner of the screen: centre it on the
+// work area, as the framework's sheets centre themselves when they first show.
+int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM)
+{
+    if (message != PSCB_INITIALIZED || GetWindow(sheet, GW_OWNER))
+        return 0;
+    RECT window, area;
+    if (GetWindowRect(sheet, &window) && SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
+        const int x = area.left + ((area.right - area.left) - (window.right - window.left)) / 2;
+        const int y = area.top + ((area.bottom - area.top) - (window.bottom - window.top)) / 2;
+        SetWindowPos(sheet, nullptr, x > area.left ? x : area.left, y > area.top ? y : area.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return 0;
+}
+
+} // namespace
+
 CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPage)
     : captionText(caption ? caption : ""), parentWnd(parent)
 {
     m_psh = PROPSHEETHEADERA{};
     m_psh.dwSize = PROPSHEETHEADERA_V1_SIZE;   // the size the oldest comctl32 accepts
-    m_psh.dwFlags = PSH_DEFAULT;
+    m_psh.dwFlags = PSH_DEFAULT | PSH_USECALLBACK;
+    m_psh.pfnCallback = SheetCallback;
     m_psh.nStartPage = selectPage;
 }
 

@@ -2,6 +2,13 @@
 
 namespace ui {
 
+void Pause(DWORD ms)
+{
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_SENDMESSAGE);
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);   // answers what was sent; leaves what was posted
+}
+
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
@@ -10,7 +17,7 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
             return true;
         if (GetTickCount() - start >= timeoutMs)
             return false;
-        Sleep(kPollMs);
+        Pause(kPollMs);
     }
 }
 

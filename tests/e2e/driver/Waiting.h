@@ -10,6 +10,11 @@ namespace ui {
 // How often the driver looks again while it waits for something another process does.
 constexpr DWORD kPollMs = 20;
 
+// Waits up to ms, answering meanwhile the messages that other programs send to this thread's
+// windows: a program that broadcasts (a DDE client looking for its server sends to every
+// top-level window) must not hang on the driver while it waits.
+void Pause(DWORD ms);
+
 // Calls done() until it returns true or timeoutMs have passed (done() is tried at least once).
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 

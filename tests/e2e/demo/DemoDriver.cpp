@@ -1,0 +1,382 @@
+// The demo: installs the sample product through setup.exe's wizard as a user would, photographs
+// each window it shows, and prints what the installation did.
+//   demo-driver.exe <distribution directory>   drives the installation, then reports
+//   demo-driver.exe --report                   reports what is installed
+// Pictures go where CORVEL_SCREENSHOTS says (ui::ScreenshotPath), as .bmp files.
+#include "Controls.h"
+#include "RegistryGuard.h"
+#include "ScratchDir.h"
+#include "ScreenImage.h"
+#include "SetupSession.h"
+#include "Waiting.h"
+#include "WindowQueries.h"
+
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace e2e;
+using ui::WizardButton;
+
+namespace {
+
+const char kProduct[] = "Sample Editor";
+const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Sample Editor";
+
+// The threads of a program, to hold it still.
+class Threads {
+  public:
+    explicit Threads(DWORD processId)
+    {
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+        if (snapshot == INVALID_HANDLE_VALUE)
+            return;
+        THREADENTRY32 entry{};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+            if (entry.th32OwnerProcessID == processId)
+                if (HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID))
+                    handles.push_back(thread);
+        CloseHandle(snapshot);
+    }
+    ~Threads()
+    {
+        for (HANDLE thread : handles)
+            CloseHandle(thread);
+    }
+    Threads(const Threads&) = delete;
+    Threads& operator=(const Threads&) = delete;
+
+    void Suspend() const
+    {
+        for (HANDLE thread : handles)
+            SuspendThread(thread);
+    }
+    void Resume() const
+    {
+        for (HANDLE thread : handles)
+            ResumeThread(thread);
+    }
+
+  private:
+    std::vector<HANDLE> handles;
+};
+
+// A program held still while the object lives. setup.exe shows its splash and progress windows
+// only for a moment, and draws them itself between its steps: held still, they stay on the
+// screen long enough to be photographed, and nothing in the program changes. Step() lets it run
+// on for a moment.
+class Frozen {
+  public:
+    explicit Frozen(const Threads& threads) : threads(threads) { threads.Suspend(); }
+    ~Frozen() { threads.Resume(); }
+    Frozen(const Frozen&) = delete;
+    Frozen& operator=(const Frozen&) = delete;
+
+    void Step() const
+    {
+        threads.Resume();
+        LARGE_INTEGER frequency, from, now;
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&from);
+        do
+            QueryPerformanceCounter(&now);
+        while ((now.QuadPart - from.QuadPart) * 4000 < frequency.QuadPart); // a quarter of a millisecond
+        threads.Suspend();
+    }
+
+  private:
+    const Threads& threads;
+};
+
+std::string PictureName(const char* name)
+{
+    const std::string path = ui::ScreenshotPath(name);
+    return path.empty() ? std::string() : std::string(name) + ".png";
+}
+
+// The screen's image of a window, taken without asking its program anything (it may be held).
+void Photograph(HWND window, const char* name)
+{
+    const std::string path = ui::ScreenshotPath(name);
+    RECT area;
+    if (!path.empty() && GetWindowRect(window, &area))
+        ui::SaveBitmap(ui::CaptureScreen(area), path);
+}
+
+// A window drawn in full has its face in the dialog colour, and shows its pictures, which are the
+// only things in colour on that face: the icon of the splash window, the bar of the progress
+// window. (A window shown but not drawn yet shows what was there before: the desktop.)
+bool Drawn(HWND window)
+{
+    RECT area;
+    if (!GetClientRect(window, &area) ||
+        !MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2))
+        return false;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const uint32_t facePixel = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    const ui::Image image = ui::CaptureScreen(area);
+    size_t faces = 0;
+    bool coloured = false;
+    for (uint32_t pixel : image.pixels) {
+        const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+        const int high = r > g ? (r > b ? r : b) : (g > b ? g : b);
+        const int low = r < g ? (r < b ? r : b) : (g < b ? g : b);
+        faces += pixel == facePixel;
+        coloured = coloured || high - low > 80;
+    }
+    return coloured && faces * 2 > image.pixels.size();
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const char* caption;
+    HWND found;
+};
+
+// The program's top-level dialog with this caption, shown or not yet shown.
+HWND FindDialog(DWORD processId, const char* caption)
+{
+    WindowSearch search{processId, caption, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) WINAPI -> BOOL {
+            auto* s = reinterpret_cast<WindowSearch*>(param);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            if (pid != s->processId || ui::ClassOf(window) != "#32770" ||
+                ui::WindowText(window) != s->caption)
+                return TRUE;
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Watches for the program's window with this caption from the moment it is made, and lets the
+// program go on step by step until the window shows what `worth` looks for, drawn in full; then
+// photographs it. Returns what `describe` says of it then; empty when the window went unseen.
+std::string Catch(SetupSession& setup, const Threads& threads, const char* caption,
+                  const std::function<bool(HWND)>& worth, const std::function<std::string(HWND)>& describe,
+                  const char* name)
+{
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kStartMs && !setup.Program().Wait(0)) {
+        HWND window = FindDialog(setup.Id(), caption);
+        if (!window) {
+            Sleep(0);
+            continue;
+        }
+        Frozen frozen(threads);
+        while (IsWindow(window) && GetTickCount() - start < kStartMs) {
+            if (IsWindowVisible(window) && worth(window) && Drawn(window)) {
+                Photograph(window, name);
+                return describe(window);
+            }
+            frozen.Step();
+        }
+        break; // it came and went
+    }
+    return {};
+}
+
+std::string Line(HWND window, int id)
+{
+    return ui::WindowText(GetDlgItem(window, id));
+}
+
+// One window the user saw: what it was, its picture, and what it said or what the user did.
+void Show(const std::string& what, const std::string& text, const std::string& picture)
+{
+    std::printf("  %-60s %s\n      %s\n", what.c_str(), picture.empty() ? "" : picture.c_str(), text.c_str());
+}
+
+// Photographs the current page of the wizard, active as it is when the user works in it.
+std::string ShootPage(SetupSession& setup, const char* name)
+{
+    const std::string path = ui::ScreenshotPath(name);
+    if (path.empty())
+        return {};
+    ui::SaveWindowImage(setup.Wizard(), path);
+    return PictureName(name);
+}
+
+// Under a virtual desktop Wine draws a program's first window with an inactive title bar even
+// though it has the focus; passing the activation away and back draws it as it is.
+void ShowActive(HWND window)
+{
+    if (HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr)) {
+        SetForegroundWindow(taskbar);
+        ui::WaitUntil([&] { return GetForegroundWindow() == taskbar; }, 2000);
+    }
+    SetForegroundWindow(window);
+    ui::WaitUntil([&] { return GetForegroundWindow() == window; }, 2000);
+}
+
+std::string Boxes(HWND page)
+{
+    std::string boxes;
+    for (int id = 1005; id <= 1014; ++id)
+        if (ui::IsVisible(page, id))
+            boxes += std::string(boxes.empty() ? "" : ", ") +
+                     (ui::CheckState(page, id) == BST_CHECKED ? "[x] " : "[ ] ") + ui::ControlText(page, id);
+    return boxes;
+}
+
+int Drive(const std::string& dist)
+{
+    std::printf("The wizard, as a user goes through it (setup.exe in %s):\n", dist.c_str());
+    SetupSession setup(dist);
+    if (!setup.Started()) {
+        std::printf("demo: setup.exe did not start (error %lu)\n", setup.Program().StartError());
+        return 1;
+    }
+    // Taken now, while the program starts: later there is no time. Its first thread is the one
+    // that shows the windows and does the installation.
+    Threads threads(setup.Id());
+    const std::string splash = Catch(
+        setup, threads, kSplashCaption, [](HWND) { return true; }, [](HWND w) { return ui::WindowText(w); },
+        "setup-splash");
+    Show("Splash window \"" + std::string(kSplashCaption) + "\"",
+         splash.empty() ? "(gone before it could be photographed)"
+                        : "while setup.exe reads the system and Setup.inf",
+         splash.empty() ? "" : PictureName("setup-splash"));
+
+    if (!setup.WaitForWizard()) {
+        std::printf("demo: the wizard did not show\n");
+        return 1;
+    }
+    struct Step {
+        const char* name;
+        const char* buttons;
+        std::function<std::string()> act; // what the user sees and does on the page
+        WizardButton leave;
+    } steps[] = {
+        {"setup-welcome", "Next", [&] { return "destination " + ui::ControlText(setup.Page(), 1000); },
+         WizardButton::Next},
+        {"setup-install-type", "Back Next",
+         [&] {
+             setup.Click(1004, BST_CHECKED);
+             return std::string("Custom, to see the modules");
+         },
+         WizardButton::Next},
+        {"setup-modules", "Back Next", [&] { return Boxes(setup.Page()); }, WizardButton::Next},
+        {"setup-folder", "Back Next",
+         [&] { return "Start-menu folder " + ui::ControlText(setup.Page(), 1006); }, WizardButton::Next},
+        {"setup-finish", "Back Finish", [&] { return std::string("ready to install"); },
+         WizardButton::Finish},
+    };
+    for (const Step& step : steps) {
+        const std::string look = setup.Look(step.buttons);
+        if (&step == &steps[0])
+            ShowActive(setup.Wizard());
+        const std::string title = look.substr(0, look.find(" | "));
+        const std::string picture = ShootPage(setup, step.name);
+        Show("Page \"" + title + "\"",
+             step.act() + " -> " + (step.leave == WizardButton::Finish ? "Finish" : "Next"), picture);
+        // Finish starts the installation, whose progress window is up for a moment only: the
+        // watch for it starts at once.
+        const bool left = step.leave == WizardButton::Finish ? ui::Press(setup.Wizard(), step.leave)
+                                                             : setup.Press(step.leave);
+        if (!left) {
+            std::printf("demo: the wizard did not go on from \"%s\"\n", title.c_str());
+            return 1;
+        }
+    }
+
+    // The lines change one after the other: a new module's status comes while the file line still
+    // names the last module's file. A moment worth a picture is one where the file line has moved
+    // on since the status last changed, and where both have stood still for a few steps, so that
+    // the screen has caught up with them.
+    struct Lines {
+        std::string status, file, fileAtNewStatus;
+        int unchanged = 0;
+    } seen;
+    const auto worth = [&seen](HWND w) {
+        const std::string status = Line(w, 1009), file = Line(w, 1010);
+        seen.unchanged = status == seen.status && file == seen.file ? seen.unchanged + 1 : 0;
+        if (status != seen.status && !seen.status.empty())
+            seen.fileAtNewStatus = file;
+        seen.status = status;
+        seen.file = file;
+        return status.rfind("Copying files", 0) == 0 && !file.empty() && file != seen.fileAtNewStatus &&
+               seen.unchanged >= 3;
+    };
+    const std::string progress = Catch(
+        setup, threads, kProgressCaption, worth, [](HWND w) { return Line(w, 1009) + " / " + Line(w, 1010); },
+        "setup-progress");
+    Show("Progress window \"" + std::string(kProgressCaption) + "\"",
+         progress.empty() ? "(gone before it could be photographed)" : progress,
+         progress.empty() ? "" : PictureName("setup-progress"));
+
+    std::vector<ui::MessageBoxSeen> boxes;
+    DWORD exitCode = 1;
+    const bool ended = setup.RunToEnd(&boxes, &exitCode);
+    for (const ui::MessageBoxSeen& box : boxes)
+        Show("Message box \"" + box.caption + "\"", box.text + " -> OK", "");
+    if (!ended) {
+        std::printf("demo: setup.exe did not end\n");
+        return 1;
+    }
+    std::printf("  setup.exe ended with status %lu\n\n", exitCode);
+    return 0;
+}
+
+int Report()
+{
+    using testing_support::ReadString;
+    const std::string name = ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName");
+    const std::string command = ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
+    if (name.empty()) {
+        std::printf("%s is not installed: there is no uninstall registration.\n", kProduct);
+        return 1;
+    }
+    std::printf("The registration (HKEY_LOCAL_MACHINE\\%s):\n", kUninstallKey);
+    std::printf("  DisplayName      %s\n  UninstallString  %s\n\n", name.c_str(), command.c_str());
+
+    // The log is the quoted argument of the uninstall command.
+    const size_t open = command.find('"');
+    const size_t close = command.find('"', open + 1);
+    const std::string logPath = open == std::string::npos || close == std::string::npos
+                                    ? std::string()
+                                    : command.substr(open + 1, close - open - 1);
+    const std::string log = testing_support::ReadTextFile(logPath);
+    std::printf("The uninstall log (%s):\n", logPath.c_str());
+    std::vector<std::string> placed;
+    for (const std::string& line : Lines(log)) {
+        std::printf("  %s\n", line.c_str());
+        // "file <shared> <system> <path>"
+        const size_t flags =
+            line.rfind("file ", 0) == 0 ? line.find(' ', line.find(' ', 5) + 1) : std::string::npos;
+        if (flags != std::string::npos)
+            placed.push_back(line.substr(flags + 1));
+    }
+    std::printf("\nThe files placed:\n");
+    for (const std::string& path : placed) {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+            std::printf("  %s  (%lu bytes)\n", path.c_str(), data.nFileSizeLow);
+        else
+            std::printf("  %s  (missing)\n", path.c_str());
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    if (argc == 2 && std::string(argv[1]) == "--report")
+        return Report();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: demo-driver.exe <distribution directory> | --report\n");
+        return 2;
+    }
+    const int driven = Drive(argv[1]);
+    const int reported = Report();
+    return driven ? driven : reported;
+}
