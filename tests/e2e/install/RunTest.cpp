@@ -2,6 +2,7 @@
 // directory and the log, what it shows on its progress window while it works, and how it ends.
 #include "HeldFile.h"
 #include "InstallTestSupport.h"
+#include "NextStart.h"
 #include "ScreenImage.h"
 #include "SetupSession.h"
 #include "Waiting.h"
@@ -203,7 +204,6 @@ TEST(Run, ALogThatCannotBeOpenedEndsTheRun)
 
 TEST(Run, AFileInUseIsReplacedAtTheNextStartAndAsksForAReboot)
 {
-    const char kSessionManager[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
     struct Case {
         const char* version;
         bool pendingMoves; // Windows NT; Windows 95 lists the rename in wininit.ini
@@ -211,8 +211,7 @@ TEST(Run, AFileInUseIsReplacedAtTheNextStartAndAsksForAReboot)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.version);
         WindowsVersion version(c.version);
-        RegistryValueGuard pending(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations");
-        PathGuard wininit({WindowsDir() + "\\wininit.ini"});
+        NextStartGuard nextStart;
         Distribution dist("e2e-run-inuse");
         ASSERT_TRUE(PrepareProduct(dist, "Corvel In Use", "Corvel In Use", {{"Main", 1, 1, {"tool.exe"}}}));
         ProductGuard product("Corvel In Use");
@@ -231,16 +230,10 @@ TEST(Run, AFileInUseIsReplacedAtTheNextStartAndAsksForAReboot)
         EXPECT_EQ(ReadTextFile(dest + "\\.UnInst.inf"), LogText(log));
         EXPECT_EQ(ReadTextFile(target + ".tmp"), "tool.exe\r\n")
             << "the new file waits beside the one in use";
-        DWORD type = 0;
-        std::vector<BYTE> moves;
-        const bool listed =
-            ReadValue(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations", &type, &moves);
-        const std::string expected = "\\??\\" + target + ".tmp" + '\0' + "!\\??\\" + target + '\0';
         if (c.pendingMoves) {
-            ASSERT_TRUE(listed);
-            EXPECT_NE(std::string(moves.begin(), moves.end()).find(expected), std::string::npos);
+            EXPECT_EQ(PendingMoves(), (std::vector<std::string>{"\\??\\" + target + ".tmp", "!\\??\\" + target}));
         } else {
-            EXPECT_NE(ReadTextFile(WindowsDir() + "\\wininit.ini")
+            EXPECT_NE(ReadTextFile(NextStartGuard::WininitPath())
                           .find("[rename]\r\n" + target + "=" + target + ".tmp"),
                       std::string::npos);
         }

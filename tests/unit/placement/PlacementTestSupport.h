@@ -1,34 +1,12 @@
-// What the placement tests share: the restart that carries out replacements left for the next
-// start of Windows, guards for what such a restart reads, and install-model entries.
+// What the placement tests share: copies of a file in the Windows directories, and install-model
+// entries.
 #pragma once
 
-#include "RegistryGuard.h"
+#include "NextStart.h"
 #include "script/InstallModel.h"
 
 #include <string>
 #include <vector>
-
-// Restarts "Windows" as Wine does it: wineboot -r carries out the pending moves and the renames
-// listed in wininit.ini.
-bool RestartWindows();
-
-// The pending moves of the next start (PendingFileRenameOperations), one string each.
-std::vector<std::string> PendingMoves();
-
-// While it lives, what the next start would do belongs to the test: the pending moves and
-// wininit.ini (with the wininit.bak that a restart leaves) are removed again when it goes.
-class NextStartGuard {
-  public:
-    NextStartGuard();
-    ~NextStartGuard();
-    NextStartGuard(const NextStartGuard&) = delete;
-    NextStartGuard& operator=(const NextStartGuard&) = delete;
-
-    static std::string WininitPath();
-
-  private:
-    testing_support::RegistryValueGuard pending;
-};
 
 // A file of this name in the Windows directory and its System and System32 sub-directories,
 // removed when the guard is made and when it goes.
