@@ -3,6 +3,7 @@
 #include "Console.h"
 #include "ProgramManager.h"
 #include "RegistryKeys.h"
+#include "SelfRemoval.h"
 #include "SharedCounts.h"
 #include "portable/RecordKinds.h"
 
@@ -12,10 +13,14 @@
 static void DeleteInstalledFile(const char* path)
 {
     Print("Deleting file %s ", path);
-    if (DeleteFileA(path))
+    if (DeleteFileA(path)) {
         Print(" .. Deleted.\n");
-    else
-        Print(" .. Failed to delete file.\n");
+        return;
+    }
+    Print(" .. Failed to delete file.\n");
+    // This very program, run from the product's directory: it goes at the next start instead.
+    if (IsOwnProgram(path))
+        DeleteAtNextStart(path);
 }
 
 void ReplayRecords(const LogRecord* newestFirst)

@@ -1,6 +1,7 @@
 // Uninstall.exe replaying real logs: what goes, in which order, and what it prints on the way.
 #include "ConsoleProgram.h"
 #include "HeldFile.h"
+#include "NextStart.h"
 #include "NoProgramManager.h"
 #include "ProgmanServer.h"
 #include "RegistryGuard.h"
@@ -239,3 +240,34 @@ TEST(UninstallReplay, RecordsThatCannotBeTakenApartChangeNothing)
 }
 
 } // namespace
+
+// The uninstaller lies in the product's directory and runs from there, as the registered command
+// starts it; Windows deletes no running program, so its own file goes at the next start.
+TEST(UninstallReplay, ItsOwnFileGoesAtTheNextStartOfWindows)
+{
+    NextStartGuard nextStart;
+    ScratchDir dir("uninstall-self");
+    const std::string dest = dir / "Product";
+    const std::string exe = dest + "\\Uninstall.exe";
+    const std::string log = dest + "\\.UnInst.inf";
+    ASSERT_TRUE(MakeDirs(dest));
+    ASSERT_TRUE(CopyFileA(CORVEL_UNINSTALL_EXE, exe.c_str(), FALSE));
+    ASSERT_TRUE(WriteTextFile(log, Lines({"Self Product", "dir " + dest, "file 0 0 " + exe})));
+
+    auto run = e2e::RunToEnd(exe, "\"" + log + "\"", dest, "y\r\n");
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.output, Replayed("Self Product", "Deleting file " + exe + "  .. Failed to delete file.\r\n"));
+    ASSERT_TRUE(PathExists(exe)) << "a running program is not deleted";
+    EXPECT_FALSE(PathExists(log));
+
+    if (GetVersion() & 0x80000000u) {
+        // Windows 95 carries wininit.ini out before long names exist: the short name is listed.
+        char shortExe[MAX_PATH];
+        ASSERT_NE(GetShortPathNameA(exe.c_str(), shortExe, MAX_PATH), 0u);
+        EXPECT_EQ(ReadTextFile(NextStartGuard::WininitPath()), "[rename]\r\nNUL=" + std::string(shortExe) + "\r\n");
+    } else
+        EXPECT_EQ(PendingMoves(), (std::vector<std::string>{"\\??\\" + exe, ""}));
+    ASSERT_TRUE(RestartWindows());
+    EXPECT_FALSE(PathExists(exe));
+    EXPECT_TRUE(IsEmptyDirectory(dest)) << "the destination stays: the log lay in it";
+}
