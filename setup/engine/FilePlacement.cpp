@@ -87,8 +87,9 @@ Replacement ReplaceAtNextStart(const std::string& source, const std::string& tar
         return Replacement::Skipped;
     }
     if (PlatformKind == kPlatformWin95) {
-        // Windows 95 renames the pairs of this section before it starts.
-        WritePrivateProfileStringA("rename", target.c_str(), temp.c_str(), "wininit.ini");
+        // Windows 95 renames the pairs of this section before it starts, before long names
+        // exist: both go in their short form.
+        WritePrivateProfileStringA("rename", ShortPath(target).c_str(), ShortPath(temp).c_str(), "wininit.ini");
         return Replacement::Scheduled;
     }
     if (MovePath(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_DELAY_UNTIL_REBOOT))

@@ -66,3 +66,10 @@ bool CreateDirectoryPath(const char* path)
 {
     return WithinPathLimit(path) && CreateDirectoryA(path, nullptr);
 }
+
+std::string ShortPath(const std::string& path)
+{
+    char shortPath[MAX_PATH];
+    DWORD length = GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
+    return length != 0 && length < sizeof shortPath ? std::string(shortPath, length) : path;
+}

@@ -23,6 +23,9 @@ struct FileLook {
 };
 FileLook LookAtFile(const char* path);
 
+// The path's short (8.3) form, or the path itself when it has none.
+std::string ShortPath(const std::string& path);
+
 bool DeletePath(const char* path);
 bool CopyPath(const char* from, const char* to);                  // replaces an existing target
 bool RenamePath(const char* from, const char* to);                // MoveFileA: no existing target

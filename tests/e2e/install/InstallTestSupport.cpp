@@ -148,6 +148,13 @@ std::string ProgramFilesDir()
     return ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir");
 }
 
+std::string ShortPath(const std::string& path)
+{
+    char shortPath[MAX_PATH];
+    DWORD length = GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
+    return length != 0 && length < sizeof shortPath ? std::string(shortPath, length) : "";
+}
+
 std::string LinkTarget(const std::string& linkPath)
 {
     std::string target;

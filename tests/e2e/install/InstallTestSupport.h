@@ -99,6 +99,9 @@ std::string UserPrograms();
 // The program files folder that the system registers.
 std::string ProgramFilesDir();
 
+// The short (8.3) form of an existing path.
+std::string ShortPath(const std::string& path);
+
 // The file a shell link points to; empty when it cannot be read.
 std::string LinkTarget(const std::string& linkPath);
 

@@ -233,9 +233,9 @@ TEST(Run, AFileInUseIsReplacedAtTheNextStartAndAsksForAReboot)
         if (c.pendingMoves) {
             EXPECT_EQ(PendingMoves(), (std::vector<std::string>{"\\??\\" + target + ".tmp", "!\\??\\" + target}));
         } else {
-            EXPECT_NE(ReadTextFile(NextStartGuard::WininitPath())
-                          .find("[rename]\r\n" + target + "=" + target + ".tmp"),
-                      std::string::npos);
+            EXPECT_EQ(ReadTextFile(NextStartGuard::WininitPath()),
+                      "[rename]\r\n" + ShortPath(target) + "=" + ShortPath(target + ".tmp") + "\r\n")
+                << "in the short forms that Windows 95 reads before long names exist";
         }
     }
 }
