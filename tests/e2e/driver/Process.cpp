@@ -1,4 +1,5 @@
 #include "Process.h"
+#include "Waiting.h"
 
 #include <mutex>
 #include <vector>
@@ -145,7 +146,8 @@ Process::~Process()
 
 bool Process::Wait(DWORD timeoutMs, DWORD* exitCode)
 {
-    if (!process || WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0)
+    // Answering meanwhile: a child that broadcasts (a DDE client) waits for our windows too.
+    if (!process || !WaitForObject(process, timeoutMs))
         return false;
     if (exitCode && !GetExitCodeProcess(process, exitCode))
         return false;

@@ -9,6 +9,22 @@ void Pause(DWORD ms)
     PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);   // answers what was sent; leaves what was posted
 }
 
+bool WaitForObject(HANDLE object, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD waited = GetTickCount() - start;
+        const DWORD left = waited >= timeoutMs ? 0 : timeoutMs - waited;
+        const DWORD result = MsgWaitForMultipleObjects(1, &object, FALSE, left, QS_SENDMESSAGE);
+        if (result == WAIT_OBJECT_0)
+            return true;
+        if (result != WAIT_OBJECT_0 + 1)
+            return false;
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);   // answers what was sent
+    }
+}
+
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();

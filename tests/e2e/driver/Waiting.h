@@ -15,6 +15,10 @@ constexpr DWORD kPollMs = 20;
 // top-level window) must not hang on the driver while it waits.
 void Pause(DWORD ms);
 
+// Waits up to timeoutMs for a handle (a process, an event) to be signalled, answering sent
+// messages meanwhile as Pause does; true when it was signalled in time.
+bool WaitForObject(HANDLE object, DWORD timeoutMs);
+
 // Calls done() until it returns true or timeoutMs have passed (done() is tried at least once).
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 

@@ -82,18 +82,23 @@ bool PrepareProduct(const Distribution& dist, const std::string& product, const 
     return true;
 }
 
-const char kSetupDefaults[] = "Software\\Wine\\AppDefaults\\setup.exe";
+// The programs whose Windows version the tests choose: the installer and the uninstaller.
+const char* const kProgramDefaults[] = {"Software\\Wine\\AppDefaults\\setup.exe",
+                                        "Software\\Wine\\AppDefaults\\Uninstall.exe"};
 
 WindowsVersion::WindowsVersion(const std::string& version)
 {
-    DeleteKeyTree(HKEY_CURRENT_USER, kSetupDefaults);
-    if (!version.empty())
-        SetString(HKEY_CURRENT_USER, kSetupDefaults, "Version", version);
+    for (const char* key : kProgramDefaults) {
+        DeleteKeyTree(HKEY_CURRENT_USER, key);
+        if (!version.empty())
+            SetString(HKEY_CURRENT_USER, key, "Version", version);
+    }
 }
 
 WindowsVersion::~WindowsVersion()
 {
-    DeleteKeyTree(HKEY_CURRENT_USER, kSetupDefaults);
+    for (const char* key : kProgramDefaults)
+        DeleteKeyTree(HKEY_CURRENT_USER, key);
 }
 
 PathGuard::PathGuard(std::vector<std::string> removed) : paths(std::move(removed))

@@ -53,9 +53,9 @@ std::string ScriptText(const std::string& product, const std::string& folder,
 bool PrepareProduct(const Distribution& dist, const std::string& product, const std::string& folder,
                     const std::vector<ModuleSpec>& modules);
 
-// While it lives, setup.exe (and no other program) sees this Windows version: win95, nt351,
-// nt40, win31; empty for the prefix's own. Outside these tests setup.exe has no settings of its
-// own in the prefix, so whatever a test that ended early left there is removed first.
+// While it lives, setup.exe and Uninstall.exe (and no other program) see this Windows version:
+// win95, nt351, nt40, win31; empty for the prefix's own. Outside these tests they have no settings
+// of their own in the prefix, so whatever a test that ended early left there is removed first.
 class WindowsVersion {
   public:
     explicit WindowsVersion(const std::string& version);

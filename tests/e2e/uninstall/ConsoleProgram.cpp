@@ -1,4 +1,5 @@
 #include "ConsoleProgram.h"
+#include "Waiting.h"
 
 #include <gtest/gtest.h>
 
@@ -14,23 +15,6 @@ HANDLE OpenNul()
 }
 
 } // namespace
-
-bool WaitAnswering(HANDLE object, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    for (;;) {
-        DWORD waited = GetTickCount() - start;
-        DWORD left = waited >= timeoutMs ? 0 : timeoutMs - waited;
-        DWORD result = MsgWaitForMultipleObjects(1, &object, FALSE, left, QS_ALLINPUT);
-        if (result == WAIT_OBJECT_0)
-            return true;
-        if (result != WAIT_OBJECT_0 + 1)
-            return false;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-    }
-}
 
 ConsoleProgram::ConsoleProgram(const std::string& exe, const std::string& arguments,
                                const std::string& directory, Input kind, const std::string& input,
@@ -102,7 +86,7 @@ void ConsoleProgram::CloseInput()
 
 bool ConsoleProgram::Wait(DWORD timeoutMs)
 {
-    if (!process || !WaitAnswering(process, timeoutMs))
+    if (!process || !ui::WaitForObject(process, timeoutMs))
         return false;
     // The output pipe ends with the process; let the reader take the last of it.
     WaitForSingleObject(reader, 10000);

@@ -44,10 +44,6 @@ class ConsoleProgram {
     std::string output;
 };
 
-// Waits for the object while answering the messages sent to this thread's windows: a program
-// that broadcasts to every top-level window (as a DDE client does) waits for our answer too.
-bool WaitAnswering(HANDLE object, DWORD timeoutMs);
-
 struct Finished {
     DWORD exitCode;
     std::string output;

@@ -1,0 +1,171 @@
+// The sample product installed with setup.exe and removed again through the command it registered,
+// as the system's software-removal panel starts it: afterwards the machine is as it was, but for
+// what stays by design.
+#include "InstallTestSupport.h"
+#include "NextStart.h"
+#include "ProgmanServer.h"
+#include "Process.h"
+#include "SetupSession.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+
+using namespace e2e;
+using namespace testing_support;
+
+namespace {
+
+const char kProduct[] = "Sample Editor";
+const char* const kSampleFiles[] = {"Setup.inf", "edit.exe", "edit.hlp", "edrt.dll", "Uninstall.exe"};
+
+// Every file and folder below a folder, as paths; only its own entries when not deep.
+void ListTree(const std::string& folder, bool deep, std::set<std::string>* paths)
+{
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        paths->insert(folder + "\\" + name);
+        if (deep && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            ListTree(folder + "\\" + name, deep, paths);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+}
+
+std::set<std::string> SubKeys(HKEY root, const std::string& key)
+{
+    std::set<std::string> names;
+    HKEY h;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS)
+        return names;
+    char name[MAX_PATH];
+    for (DWORD i = 0; RegEnumKeyA(h, i, name, sizeof name) == ERROR_SUCCESS; ++i)
+        names.insert(name);
+    RegCloseKey(h);
+    return names;
+}
+
+std::set<std::string> Counts()
+{
+    std::set<std::string> counts;
+    HKEY h;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedDllsKey, 0, KEY_READ, &h) != ERROR_SUCCESS)
+        return counts;
+    char name[1024];
+    DWORD nameSize = sizeof name, count = 0, size = sizeof count;
+    for (DWORD i = 0; RegEnumValueA(h, i, name, &nameSize, nullptr, nullptr, reinterpret_cast<BYTE*>(&count),
+                                    &size) == ERROR_SUCCESS;
+         ++i, nameSize = sizeof name, size = sizeof count)
+        counts.insert(std::string(name) + "=" + std::to_string(count));
+    RegCloseKey(h);
+    return counts;
+}
+
+// What an install may touch, as one set of lines: files and folders, uninstall entries, shared
+// counts, and the groups and items of Program Manager.
+std::set<std::string> MachineState(const std::string& scratch, const ProgmanServer* progman)
+{
+    std::set<std::string> state;
+    ListTree(scratch, true, &state);
+    ListTree(UserPrograms(), true, &state);
+    ListTree(ReadString(HKEY_LOCAL_MACHINE,
+                        "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Common Programs"),
+             true, &state);
+    ListTree(SystemDir(), false, &state);
+    ListTree(WindowsDir(), false, &state);
+    for (const std::string& key : SubKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"))
+        state.insert("uninstall key " + key);
+    for (const std::string& count : Counts())
+        state.insert("count " + count);
+    if (progman)
+        for (const ProgmanGroupState& group : progman->Groups()) {
+            state.insert("group " + group.name);
+            for (const ProgmanItemState& item : group.items)
+                state.insert("item " + group.name + "@" + item.title);
+        }
+    return state;
+}
+
+struct Platform {
+    const char* version;
+    bool progman;     // Windows NT 3.x: Program Manager items instead of links
+    bool keepsShared; // Windows 95 counts nothing, so shared files stay after an uninstall
+};
+
+class RoundTrip : public testing::TestWithParam<Platform> {};
+
+TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
+{
+    const Platform& platform = GetParam();
+    WindowsVersion version(platform.version);
+    NextStartGuard nextStart;
+    Distribution dist(std::string("e2e-roundtrip-") + platform.version);
+    ASSERT_TRUE(dist.Ready());
+    for (const char* name : kSampleFiles)
+        ASSERT_TRUE(dist.CopyIn(name, std::string(CORVEL_SAMPLE_DIST) + "\\" + name)) << name;
+    const std::string runtime = SystemDir() + "\\edrt.dll";
+    ProductGuard product(kProduct);
+    PathGuard placed({runtime, UserPrograms() + "\\Sample Editor"});
+    // Something of other products that must stay as it is.
+    ASSERT_TRUE(SetDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, "C:\\Other\\other.dll", 2));
+    std::unique_ptr<ProgmanServer> progman;
+    if (platform.progman) {
+        ProgmanServerOptions options;
+        options.startup = {"[CreateGroup(Accessories)]", "[AddItem(C:\\WINDOWS\\NOTEPAD.EXE,Notepad)]"};
+        progman = std::make_unique<ProgmanServer>(options);
+        ASSERT_TRUE(progman->Answering());
+    }
+    const std::string scratch = dist.Target("");
+    const std::set<std::string> before = MachineState(scratch.substr(0, scratch.size() - 1), progman.get());
+
+    // A destination with a space: the registered command names the uninstaller unquoted.
+    const std::string dest = dist.Target("Sample Editor");
+    SetupSession setup(dist.Dir());
+    ASSERT_TRUE(InstallWithDefaults(setup, dest));
+    std::vector<ui::MessageBoxSeen> boxes;
+    ASSERT_TRUE(setup.RunToEnd(&boxes));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Installation complete. You can now run the installed program.");
+    ASSERT_TRUE(PathExists(dest + "\\edit.exe"));
+
+    const std::string command = ReadString(HKEY_LOCAL_MACHINE, UninstallKey(kProduct), "UninstallString");
+    ASSERT_EQ(command, dest + "\\Uninstall.exe \"" + dest + "\\.UnInst.inf\"");
+    ui::Process uninstall(command, dest, "y\r\n");
+    ASSERT_TRUE(uninstall.Started());
+    DWORD exitCode = 1;
+    ASSERT_TRUE(uninstall.Wait(60000, &exitCode));
+    EXPECT_EQ(exitCode, 0u) << uninstall.Output();
+    EXPECT_NE(uninstall.Output().find("Sample Editor will now be uninstalled"), std::string::npos);
+
+    // The uninstaller cannot delete itself while it runs; Windows does at its next start.
+    EXPECT_TRUE(PathExists(dest + "\\Uninstall.exe"));
+    ASSERT_TRUE(RestartWindows());
+
+    std::set<std::string> expected = before;
+    expected.insert(dest); // it held the log while the replay tried to remove it
+    if (platform.keepsShared) {
+        expected.insert(runtime);
+        // Windows 95 keeps the list it carried out at its start as wininit.bak.
+        expected.insert(WindowsDir() + "\\wininit.bak");
+    }
+    const std::set<std::string> after =
+        MachineState(scratch.substr(0, scratch.size() - 1), progman.get());
+    for (const std::string& line : after)
+        EXPECT_TRUE(expected.count(line)) << "left behind: " << line;
+    for (const std::string& line : expected)
+        EXPECT_TRUE(after.count(line)) << "gone: " << line;
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, RoundTrip,
+                         testing::Values(Platform{"nt40", false, false}, Platform{"win95", false, true},
+                                         Platform{"nt351", true, false}),
+                         [](const testing::TestParamInfo<Platform>& info) { return info.param.version; });
+
+} // namespace
