@@ -2,8 +2,10 @@
 // each window it shows, and prints what the installation did.
 //   demo-driver.exe <distribution directory>   drives the installation, then reports
 //   demo-driver.exe --report                   reports what is installed
+//   demo-driver.exe --uninstall                removes it again with the registered command
 // Pictures go where CORVEL_SCREENSHOTS says (ui::ScreenshotPath), as .bmp files.
 #include "Controls.h"
+#include "NextStart.h"
 #include "RegistryGuard.h"
 #include "ScratchDir.h"
 #include "ScreenImage.h"
@@ -365,6 +367,39 @@ int Report()
     return 0;
 }
 
+// Runs the registered uninstall command as the software-removal panel does, answers "y", and
+// shows what the uninstaller printed and what is left.
+int Uninstall()
+{
+    using testing_support::ReadString;
+    const std::string command = ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
+    if (command.empty()) {
+        std::printf("%s is not installed: there is no uninstall command.\n", kProduct);
+        return 1;
+    }
+    std::printf("\nThe uninstaller, started with the registered command and answered \"y\":\n  %s\n",
+                command.c_str());
+    ui::Process uninstall(command, "", "y\r\n");
+    DWORD exitCode = 1;
+    if (!uninstall.Started() || !uninstall.Wait(60000, &exitCode)) {
+        std::printf("demo: Uninstall.exe did not run to its end\n");
+        return 1;
+    }
+    // Its console, as a pipe receives it: the answer typed at the prompt is not echoed there.
+    for (const std::string& line : Lines(uninstall.Output()))
+        std::printf("  | %s\n", line.c_str());
+    std::printf("\n  Uninstall.exe ended with status %lu\n", exitCode);
+    std::printf("  registration: %s\n", testing_support::KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey)
+                                              ? "still there"
+                                              : "removed");
+    // A running program cannot be deleted: the uninstaller leaves its own file to the next start.
+    const std::vector<std::string> moves = testing_support::PendingMoves();
+    for (size_t i = 0; i + 1 < moves.size(); i += 2)
+        if (moves[i + 1].empty())
+            std::printf("  deleted at the next start of Windows: %s\n", moves[i].substr(4).c_str());
+    return exitCode == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -372,8 +407,10 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     if (argc == 2 && std::string(argv[1]) == "--report")
         return Report();
+    if (argc == 2 && std::string(argv[1]) == "--uninstall")
+        return Uninstall();
     if (argc != 2) {
-        std::fprintf(stderr, "usage: demo-driver.exe <distribution directory> | --report\n");
+        std::fprintf(stderr, "usage: demo-driver.exe <distribution directory> | --report | --uninstall\n");
         return 2;
     }
     const int driven = Drive(argv[1]);
