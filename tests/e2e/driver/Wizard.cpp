@@ -118,4 +118,17 @@ bool WaitForWizardClosed(HWND wizard, DWORD timeoutMs)
     return WaitUntil([&] { return !IsWindow(wizard) || !IsWindowVisible(wizard); }, timeoutMs);
 }
 
+std::string UsableButtons(HWND wizard)
+{
+    std::string usable;
+    const std::pair<WizardButton, const char*> buttons[] = {
+        {WizardButton::Back, "Back"}, {WizardButton::Next, "Next"}, {WizardButton::Finish, "Finish"}};
+    for (const auto& [button, name] : buttons) {
+        const int id = WizardButtonId(button);
+        if (IsVisible(wizard, id) && IsEnabled(wizard, id))
+            usable += usable.empty() ? name : std::string(" ") + name;
+    }
+    return usable;
+}
+
 } // namespace ui

@@ -36,4 +36,7 @@ std::string WaitForNewPage(HWND wizard, const std::string& from, DWORD timeoutMs
 // Waits up to timeoutMs until the wizard window is gone.
 bool WaitForWizardClosed(HWND wizard, DWORD timeoutMs);
 
+// The wizard buttons a user can press now, by name: "Back Next", "Back Finish"...
+std::string UsableButtons(HWND wizard);
+
 } // namespace ui

@@ -16,19 +16,6 @@ const char* const kFinishTitle = "Finish the installation";
 
 using ui::WizardButton;
 
-std::string UsableButtons(HWND wizard)
-{
-    std::string usable;
-    const std::pair<WizardButton, const char*> buttons[] = {
-        {WizardButton::Back, "Back"}, {WizardButton::Next, "Next"}, {WizardButton::Finish, "Finish"}};
-    for (const auto& [button, name] : buttons) {
-        const int id = ui::WizardButtonId(button);
-        if (ui::IsVisible(wizard, id) && ui::IsEnabled(wizard, id))
-            usable += usable.empty() ? name : std::string(" ") + name;
-    }
-    return usable;
-}
-
 SetupSession::SetupSession(const std::string& directory)
     : process("\"" + directory + "\\setup.exe\"", directory)
 {
@@ -52,8 +39,8 @@ std::string SetupSession::Title() const
 
 std::string SetupSession::Look(const std::string& expectedButtons)
 {
-    ui::WaitUntil([&] { return UsableButtons(wizard) == expectedButtons; }, 2000);
-    return Title() + " | " + UsableButtons(wizard);
+    ui::WaitUntil([&] { return ui::UsableButtons(wizard) == expectedButtons; }, 2000);
+    return Title() + " | " + ui::UsableButtons(wizard);
 }
 
 bool SetupSession::Press(WizardButton button)

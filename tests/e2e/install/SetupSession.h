@@ -66,7 +66,5 @@ class SetupSession {
 // The lines of a text such as the uninstall log, without their ends (CR LF or LF).
 std::vector<std::string> Lines(const std::string& text);
 
-// The usable wizard buttons: "Back Next", "Back Finish"...
-std::string UsableButtons(HWND wizard);
 
 } // namespace e2e

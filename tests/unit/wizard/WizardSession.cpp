@@ -10,31 +10,12 @@
 
 #include <prsht.h>
 
-const char* const kWelcomeTitle = "Step 1 - Select destination directory";
-const char* const kTypeTitle = "Step 2 - Select Installation Type";
-const char* const kModulesTitle = "Step 2 a - Select modules to Install";
-const char* const kFolderTitle = "Step 3 - Select Program Folder";
-const char* const kFinishTitle = "Finish the installation";
-
 using ui::WizardButton;
-
-std::string Buttons(HWND wizard)
-{
-    std::string usable;
-    const std::pair<WizardButton, const char*> buttons[] = {
-        {WizardButton::Back, "Back"}, {WizardButton::Next, "Next"}, {WizardButton::Finish, "Finish"}};
-    for (const auto& [button, name] : buttons) {
-        int id = ui::WizardButtonId(button);
-        if (ui::IsVisible(wizard, id) && ui::IsEnabled(wizard, id))
-            usable += usable.empty() ? name : std::string(" ") + name;
-    }
-    return usable;
-}
 
 std::string User::Look(const char* expectedButtons)
 {
-    ui::WaitUntil([&] { return Buttons(wizard) == expectedButtons; }, 2000);
-    return ui::PageTitle(wizard) + " | " + Buttons(wizard);
+    ui::WaitUntil([&] { return ui::UsableButtons(wizard) == expectedButtons; }, 2000);
+    return ui::PageTitle(wizard) + " | " + ui::UsableButtons(wizard);
 }
 
 bool User::Press(WizardButton button)

@@ -3,6 +3,7 @@
 // are checked on the main thread once the sheet has closed.
 #pragma once
 
+#include "SetupSession.h"
 #include "Wizard.h"
 
 #include <windows.h>
@@ -16,11 +17,12 @@ class CInstallSheet;
 constexpr DWORD kWindowMs = 20000;   // a cold Wine may take a while to show the first window
 constexpr DWORD kEffectMs = 5000;
 
-extern const char* const kWelcomeTitle;
-extern const char* const kTypeTitle;
-extern const char* const kModulesTitle;
-extern const char* const kFolderTitle;
-extern const char* const kFinishTitle;
+// The page titles, as the end-to-end tests know them too.
+using e2e::kFinishTitle;
+using e2e::kFolderTitle;
+using e2e::kModulesTitle;
+using e2e::kTypeTitle;
+using e2e::kWelcomeTitle;
 
 class User {
 public:
@@ -50,5 +52,3 @@ public:
 // Runs sheet.DoModal() while `play` acts on the wizard. A sheet still open after `play` is
 // cancelled, so a failing test never hangs. Returns DoModal's result.
 INT_PTR RunWizard(CInstallSheet& sheet, const std::function<void(User&)>& play, std::vector<std::string>* notes = nullptr);
-
-std::string Buttons(HWND wizard);
