@@ -8,28 +8,32 @@ HWND CDataExchange::PrepareCtrl(int id) const
 
 namespace {
 
-void CutTo(std::string& value, int maxChars)
+// The part of a text exchange that edits and combo boxes share: reading back takes the control's
+// text; writing first limits the control to maxChars (with its own limit message) and cuts the
+// value to fit. Returns the control still to be written, or null when nothing is left to do.
+HWND ExchangeText(CDataExchange* pDX, int id, std::string& value, int maxChars, UINT limitMessage)
 {
-    if (maxChars > 0 && value.size() > static_cast<size_t>(maxChars))
-        value.resize(static_cast<size_t>(maxChars));
+    HWND control = pDX->PrepareCtrl(id);
+    if (!control)
+        return nullptr;
+    if (pDX->m_bSaveAndValidate) {
+        value = WindowText(control);
+        return nullptr;
+    }
+    if (maxChars > 0) {
+        SendMessageA(control, limitMessage, maxChars, 0);
+        if (value.size() > static_cast<size_t>(maxChars))
+            value.resize(static_cast<size_t>(maxChars));
+    }
+    return control;
 }
 
 } // namespace
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value, int maxChars)
 {
-    HWND control = pDX->PrepareCtrl(id);
-    if (!control)
-        return;
-    if (pDX->m_bSaveAndValidate) {
-        value = WindowText(control);
-        return;
-    }
-    if (maxChars > 0) {
-        SendMessageA(control, EM_LIMITTEXT, maxChars, 0);
-        CutTo(value, maxChars);
-    }
-    SetWindowTextA(control, value.c_str());
+    if (HWND control = ExchangeText(pDX, id, value, maxChars, EM_LIMITTEXT))
+        SetWindowTextA(control, value.c_str());
 }
 
 void DDX_Radio(CDataExchange* pDX, int firstId, int& value)
@@ -72,17 +76,9 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 
 void DDX_CBString(CDataExchange* pDX, int id, std::string& value, int maxChars)
 {
-    HWND control = pDX->PrepareCtrl(id);
+    HWND control = ExchangeText(pDX, id, value, maxChars, CB_LIMITTEXT);
     if (!control)
         return;
-    if (pDX->m_bSaveAndValidate) {
-        value = WindowText(control);
-        return;
-    }
-    if (maxChars > 0) {
-        SendMessageA(control, CB_LIMITTEXT, maxChars, 0);
-        CutTo(value, maxChars);
-    }
     // CB_SELECTSTRING finds the first entry beginning with the text, case ignored, and shows it.
     // An empty text would begin every entry (on some systems): it selects none instead.
     if (!value.empty() && SendMessageA(control, CB_SELECTSTRING, static_cast<WPARAM>(-1),
