@@ -75,6 +75,35 @@ char* CopyReply(HDDEDATA reply)
     return copy;
 }
 
+// What the two command operations share: the command buffer, a DDE client of their own and a
+// conversation with Program Manager, each failure reported with the operation's own text. `send`
+// formats and sends the commands (its conversation is null when no Program Manager answered).
+template <typename Send>
+void WithProgmanCommands(const char* memoryFailure, const char* ddemlFailure, Send send)
+{
+    char* command = static_cast<char*>(std::malloc(kCommandSize));
+    if (!command) {
+        Print("%s", memoryFailure);
+        return;
+    }
+    DWORD instance;
+    if (!InitializeClient(&instance)) {
+        Print("%s", ddemlFailure);
+        std::free(command);
+        return;
+    }
+    HSZ progman = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);
+    if (progman) {
+        HCONV conversation = ConnectProgman(instance, progman);
+        send(instance, conversation, command);
+        DdeFreeStringHandle(instance, progman);
+        if (conversation)
+            DdeDisconnect(conversation);
+    }
+    std::free(command);
+    DdeUninitialize(instance);
+}
+
 } // namespace
 
 void RemoveProgmanEntry(const char* data)
@@ -90,34 +119,18 @@ void RemoveProgmanEntry(const char* data)
 
 void DeleteProgmanItem(const char* group, const char* item)
 {
-    char* command = static_cast<char*>(std::malloc(kCommandSize));
-    if (!command) {
-        Print("****Memory Allocation failure");
-        return;
-    }
-    DWORD instance;
-    if (!InitializeClient(&instance)) {
-        Print("****DDEML Initialization Failure");
-        std::free(command);
-        return;
-    }
-    HSZ progman = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);
-    if (progman) {
-        HCONV conversation = ConnectProgman(instance, progman);
-        // Program Manager deletes from the active group: when the group cannot be made active,
-        // the item is not deleted from whichever group happens to be.
-        bool shown = Fits(std::snprintf(command, kCommandSize, "[ShowGroup(%s,1)]", group));
-        if (shown)
-            Execute(instance, conversation, command, false);
-        if (!shown || !Fits(std::snprintf(command, kCommandSize, "[DeleteItem(%s)]", item)) ||
-            !Execute(instance, conversation, command, true))
-            Print("****DdeClientTransaction Failed");
-        DdeFreeStringHandle(instance, progman);
-        if (conversation)
-            DdeDisconnect(conversation);
-    }
-    std::free(command);
-    DdeUninitialize(instance);
+    WithProgmanCommands(
+        "****Memory Allocation failure", "****DDEML Initialization Failure",
+        [&](DWORD instance, HCONV conversation, char* command) {
+            // Program Manager deletes from the active group: when the group cannot
+            // be made active, the item is not deleted from whichever group is.
+            bool shown = Fits(std::snprintf(command, kCommandSize, "[ShowGroup(%s,1)]", group));
+            if (shown)
+                Execute(instance, conversation, command, false);
+            if (!shown || !Fits(std::snprintf(command, kCommandSize, "[DeleteItem(%s)]", item)) ||
+                !Execute(instance, conversation, command, true))
+                Print("****DdeClientTransaction Failed");
+        });
 }
 
 bool IsProgmanGroupEmpty(const char* group)
@@ -156,29 +169,12 @@ bool IsProgmanGroupEmpty(const char* group)
 
 void DeleteProgmanGroup(const char* group)
 {
-    char* command = static_cast<char*>(std::malloc(kCommandSize));
-    if (!command) {
-        Print("****Memory Allocation failure");
-        return;
-    }
-    DWORD instance;
-    if (!InitializeClient(&instance)) {
-        Print("***DDEML Initialization Failure\n");
-        std::free(command);
-        return;
-    }
-    HSZ progman = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);
-    if (progman) {
-        HCONV conversation = ConnectProgman(instance, progman);
-        if (!Fits(std::snprintf(command, kCommandSize, "[DeleteGroup(%s)]", group)) ||
-            !Execute(instance, conversation, command, true))
-            Print("***DdeClientTransaction Failed");
-        if (Fits(std::snprintf(command, kCommandSize, "[ShowGroup(%s,1)]", group)))
-            Execute(instance, conversation, command, false);
-        DdeFreeStringHandle(instance, progman);
-        if (conversation)
-            DdeDisconnect(conversation);
-    }
-    std::free(command);
-    DdeUninitialize(instance);
+    WithProgmanCommands("****Memory Allocation failure", "***DDEML Initialization Failure\n",
+                        [&](DWORD instance, HCONV conversation, char* command) {
+                            if (!Fits(std::snprintf(command, kCommandSize, "[DeleteGroup(%s)]", group)) ||
+                                !Execute(instance, conversation, command, true))
+                                Print("***DdeClientTransaction Failed");
+                            if (Fits(std::snprintf(command, kCommandSize, "[ShowGroup(%s,1)]", group)))
+                                Execute(instance, conversation, command, false);
+                        });
 }
