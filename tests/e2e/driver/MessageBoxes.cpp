@@ -9,33 +9,13 @@ namespace {
 // The static control that carries a message box's text.
 constexpr int kMessageTextId = 0xFFFF;
 
-struct BoxSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchBox(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != search->processId || !IsWindowVisible(window))
-        return TRUE;
-    if (ClassOf(window) != "#32770")
-        return TRUE;
-    if (!GetDlgItem(window, kMessageTextId) || !GetDlgItem(window, IDOK))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 } // namespace
 
 HWND FindMessageBox(DWORD processId)
 {
-    BoxSearch search{processId, nullptr};
-    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindTopWindow({"", "#32770", processId, [](HWND window) {
+                              return GetDlgItem(window, kMessageTextId) && GetDlgItem(window, IDOK);
+                          }});
 }
 
 bool WaitForMessageBox(DWORD processId, DWORD timeoutMs, MessageBoxSeen* seen, bool pressOk)

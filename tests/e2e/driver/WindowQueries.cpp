@@ -31,6 +31,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
         return TRUE;
     if (!q.caption.empty() && WindowText(window) != q.caption)
         return TRUE;
+    if (q.accept && !q.accept(window))
+        return TRUE;
     search->found = window;
     return FALSE;
 }

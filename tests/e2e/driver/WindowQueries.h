@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -13,6 +14,7 @@ struct WindowQuery {
     std::string caption;
     std::string className;
     DWORD processId = 0;
+    std::function<bool(HWND)> accept = nullptr;   // a further test, such as the controls it must have
 };
 
 // The first visible top-level window that matches, or null.

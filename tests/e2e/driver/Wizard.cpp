@@ -14,24 +14,6 @@ constexpr int kBackId = 0x3023;
 constexpr int kNextId = 0x3024;
 constexpr int kFinishId = 0x3025;
 
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWizard(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != search->processId || !IsWindowVisible(window) || ClassOf(window) != "#32770")
-        return TRUE;
-    if (!GetDlgItem(window, kBackId) || !GetDlgItem(window, kNextId) || !GetDlgItem(window, kFinishId))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 } // namespace
 
 int WizardButtonId(WizardButton button)
@@ -51,9 +33,10 @@ int WizardButtonId(WizardButton button)
 
 HWND FindWizard(DWORD processId)
 {
-    Search search{processId, nullptr};
-    EnumWindows(MatchWizard, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindTopWindow({"", "#32770", processId, [](HWND window) {
+                              return GetDlgItem(window, kBackId) && GetDlgItem(window, kNextId) &&
+                                     GetDlgItem(window, kFinishId);
+                          }});
 }
 
 HWND WaitForWizard(DWORD processId, DWORD timeoutMs)
