@@ -6,6 +6,7 @@
 #include "engine/FileVersion.h"
 #include "engine/PathLimit.h"
 #include "engine/VifBits.h"
+#include "engine/WholeFile.h"
 
 #include <cstring>
 
@@ -36,50 +37,18 @@ DWORD CompareWithCurrent(const std::string& source, const FileLook& src, const s
     return AtLeast(currentVersion, sourceVersion) ? VIF_MISMATCH | VIF_SRCOLD : 0;
 }
 
-// The new file, copied into a fresh temporary file in the target's directory, which lies on the
-// target's volume, so that putting it in place is a rename.
-bool CopyToTemporary(const std::string& source, const char* destDir, std::string* temp, DWORD* error)
+// The new file over whatever stands at the target, whole. A target that cannot be renamed over
+// (held open by a program that lets others write to it) is written in place, as a plain copy
+// would; that copy's failure is the one reported.
+DWORD CopyOver(const std::string& source, const FileLook& src, const std::string& target)
 {
-    char name[MAX_PATH];
-    // The platform refuses a directory that leaves no room for the temporary name.
-    if (std::strlen(destDir) > MAX_PATH - 14) {
-        *error = ERROR_FILENAME_EXCED_RANGE;
-        return false;
+    {
+        TemporaryCopy copy(source, src.attributes, target);
+        if (!copy.Made())
+            return CopyFailed(copy.Error());
+        if (copy.PutInPlace())
+            return 0;
     }
-    if (!GetTempFileNameA(destDir, "cvl", 0, name)) {
-        *error = GetLastError();
-        return false;
-    }
-    *temp = name;
-    if (CopyPath(source.c_str(), name))
-        return true;
-    *error = GetLastError();
-    DeleteFileA(name);
-    return false;
-}
-
-bool PutInPlace(const std::string& temp, const std::string& target, DWORD* error)
-{
-    if (RenamePath(temp.c_str(), target.c_str()))
-        return true;
-    *error = GetLastError();
-    if (*error != ERROR_ALREADY_EXISTS && *error != ERROR_FILE_EXISTS)
-        return false;
-    // Something still stands at the target (not the current copy, or one that came back).
-    if (MovePath(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return true;
-    *error = GetLastError();
-    if (*error != ERROR_CALL_NOT_IMPLEMENTED)
-        return false;
-    // Windows 95 has no MoveFileEx: what stands at the target goes first.
-    if (DeletePath(target.c_str()) && RenamePath(temp.c_str(), target.c_str()))
-        return true;
-    *error = GetLastError();
-    return false;
-}
-
-DWORD CopyOver(const std::string& source, const std::string& target)
-{
     if (CopyPath(source.c_str(), target.c_str()))
         return 0;
     return CopyFailed(GetLastError());
@@ -87,7 +56,7 @@ DWORD CopyOver(const std::string& source, const std::string& target)
 
 // Replaces the current copy without ever leaving neither it nor the new file: the new file is
 // copied next to the target first, and the current copy is deleted only once that worked.
-DWORD ReplaceCurrent(const std::string& source, const char* destDir, const std::string& target,
+DWORD ReplaceCurrent(const std::string& source, const FileLook& src, const std::string& target,
                      const std::string& current, const FileLook& cur, bool force)
 {
     if (!cur.found) {
@@ -98,30 +67,23 @@ DWORD ReplaceCurrent(const std::string& source, const char* destDir, const std::
             if (refused)
                 return refused;
         }
-        return CopyOver(source, target);
+        return CopyOver(source, src, target);
     }
 
     const bool readOnly = cur.attributes & FILE_ATTRIBUTE_READONLY;
     if (readOnly && !force)
         return VIF_WRITEPROT;
-    std::string temp;
-    DWORD error = 0;
-    if (!CopyToTemporary(source, destDir, &temp, &error))
-        return CopyFailed(error);
+    TemporaryCopy copy(source, src.attributes, target);
+    if (!copy.Made())
+        return CopyFailed(copy.Error());
     if (readOnly)
         SetPathAttributes(current.c_str(), cur.attributes & ~FILE_ATTRIBUTE_READONLY);
     if (!DeletePath(current.c_str())) {
         const DWORD refused = DeleteRefusal(GetLastError(), true, cur.attributes);
-        if (refused) {
-            DeleteFileA(temp.c_str());
+        if (refused)
             return refused;
-        }
     }
-    if (!PutInPlace(temp, target, &error)) {
-        DeleteFileA(temp.c_str());
-        return CopyFailed(error);
-    }
-    return 0;
+    return copy.PutInPlace() ? 0 : CopyFailed(copy.Error());
 }
 
 } // namespace
@@ -145,22 +107,19 @@ DWORD CSetupApp::CopyVersionedFile(DWORD flags, const char* srcFileName, const c
 
     // One look at the current copy serves the comparison and the removal.
     FileLook cur;
-    bool looked = false;
     if (curDir[0] && !force) {
         cur = LookAtFile(current.c_str());
-        looked = true;
         if (cur.found) {
             const DWORD refused = CompareWithCurrent(source, src, current, cur);
             if (refused)
                 return refused;
         }
-    }
-
-    if (!curDir[0] || keep)
-        return CopyOver(source, target);
-    if (!looked) {
+    } else if (curDir[0] && !keep) {
         cur.found = FileExists(current.c_str(), &cur.attributes);
         cur.error = cur.found ? 0 : GetLastError();
     }
-    return ReplaceCurrent(source, destDir, target, current, cur, force);
+
+    if (!curDir[0] || keep)
+        return CopyOver(source, src, target);
+    return ReplaceCurrent(source, src, target, current, cur, force);
 }

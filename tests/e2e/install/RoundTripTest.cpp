@@ -21,24 +21,6 @@ namespace {
 const char kProduct[] = "Sample Editor";
 const char* const kSampleFiles[] = {"Setup.inf", "edit.exe", "edit.hlp", "edrt.dll", "Uninstall.exe"};
 
-// Every file and folder below a folder, as paths; only its own entries when not deep.
-void ListTree(const std::string& folder, bool deep, std::set<std::string>* paths)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = entry.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        paths->insert(folder + "\\" + name);
-        if (deep && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            ListTree(folder + "\\" + name, deep, paths);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-}
-
 std::set<std::string> SubKeys(HKEY root, const std::string& key)
 {
     std::set<std::string> names;

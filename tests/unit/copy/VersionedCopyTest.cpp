@@ -28,7 +28,7 @@ const Messages kCopyFailed{"Copy failed."};
 int TemporaryFiles(const std::string& dir)
 {
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((dir + "\\*.tmp").c_str(), &data);
+    HANDLE find = FindFirstFileA((dir + "\\~*").c_str(), &data); // the temporary names begin so
     if (find == INVALID_HANDLE_VALUE)
         return 0;
     int count = 0;
@@ -267,16 +267,19 @@ TEST_F(VersionedCopy, AMoveRefusedAfterTheDeleteKeepsTheTargetAndClassifiesLikeA
     EXPECT_EQ(WrittenOnDay(target), 10);
 }
 
-TEST_F(VersionedCopy, PathsBeyondThePlatformLimitFailAsThePlatformFailsThem)
+TEST_F(VersionedCopy, PathsAtAndBeyondThePlatformLimit)
 {
     const std::string longDir = dst + "\\" + std::string(250, 'd');
     // 259 characters: the buffer holds it, but no path below it fits.
     const std::string longCurDir = "C:\\" + std::string(kPathBufferSize - 4, 'c');
     ASSERT_EQ(longCurDir.size(), static_cast<size_t>(kPathBufferSize - 1));
+    // A directory of 250 characters leaves room for lib.dll, but not for a longer temporary name.
+    const std::string dir250 = dst + "\\" + std::string(250 - dst.size() - 1, 'r');
+    ASSERT_TRUE(MakeDirs(dir250));
     struct Case {
         const char* what;
         std::string srcDir, curDir, destDir;
-        bool current; // an older copy stands at dst, the current-copy directory
+        bool current; // an older copy stands in the current-copy directory
         DWORD result;
         Messages shown;
     } cases[] = {
@@ -284,13 +287,17 @@ TEST_F(VersionedCopy, PathsBeyondThePlatformLimitFailAsThePlatformFailsThem)
         {"target", src, "", longDir, false, VIF_CANNOTCREATE, kCopyFailed},
         {"target, older copy in place", src, dst, longDir, true, VIF_CANNOTCREATE, kCopyFailed},
         {"current copy: as if none", src, longCurDir, dst, false, 0, kNone},
+        {"replacement in a directory of 250 characters", src, dir250, dir250, true, 0, kNone},
     };
     ASSERT_TRUE(Place("v1-2-3-5", source, 20));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        const std::string current = c.curDir + "\\" + kTargetName;
+        const std::string written = c.destDir + "\\" + kTargetName;
         DeleteFileA(target.c_str());
+        DeleteFileA(written.c_str());
         if (c.current) {
-            ASSERT_TRUE(Place("v1-2-3-4", target, 10));
+            ASSERT_TRUE(Place("v1-2-3-4", current, 10));
         }
         char cur[kPathBufferSize];
         lstrcpynA(cur, c.curDir.c_str(), sizeof cur);
@@ -300,8 +307,8 @@ TEST_F(VersionedCopy, PathsBeyondThePlatformLimitFailAsThePlatformFailsThem)
                                            cur, tmpFile, &tmpFileLen),
                   c.result);
         EXPECT_EQ(watcher.Take(), c.shown);
-        EXPECT_EQ(WrittenOnDay(target), c.current ? 10 : c.result == 0 ? 20 : 0);
-        EXPECT_EQ(TemporaryFiles(dst), 0);
+        EXPECT_EQ(WrittenOnDay(c.result == 0 ? written : current), c.result == 0 ? 20 : c.current ? 10 : 0);
+        EXPECT_EQ(TemporaryFiles(c.destDir), 0);
     }
 }
 

@@ -1,0 +1,166 @@
+// setup.exe killed at random instants of its copy loop (a fixed seed), as a power cut or the task
+// manager would end it: a target holds its source whole or nothing, never a part; the uninstall log
+// then misses at most the one file that was in flight, and an install run again to its end
+// replaces whatever the killed one left.
+#include "InstallTestSupport.h"
+#include "SetupSession.h"
+#include "Waiting.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace e2e;
+using namespace testing_support;
+
+namespace {
+
+const char kProduct[] = "Corvel Kill";
+const char kComplete[] = "Installation complete. You can now run the installed program.";
+constexpr int kFiles = 32;
+constexpr int kKillsThenUninstall = 16;
+constexpr int kKillsThenInstall = 6;
+
+// Files large enough that a kill often lands inside a copy, each with bytes of its own.
+std::string Content(int index)
+{
+    const size_t sizes[] = {256 * 1024, 1024 * 1024, 2048 * 1024};
+    std::string bytes(sizes[index % 3], '\0');
+    std::minstd_rand fill(static_cast<unsigned>(index) + 1);
+    for (char& byte : bytes)
+        byte = static_cast<char>(fill());
+    return bytes;
+}
+
+std::string FileName(int index)
+{
+    return "file" + std::to_string(index) + ".bin";
+}
+
+// Two sub-directories: the temporary file of a copy stands beside its target.
+std::string Dest(int index)
+{
+    return index % 2 ? "one\\" : "two\\";
+}
+
+class Kill : public testing::Test {
+  protected:
+    void SetUp() override
+    {
+        std::string script = "^AScript^A 1\n" + std::string(kProduct) + "\n" + kProduct + "\n1 1 1\n" +
+                             "@^AFiles^A 1 1 1 0 0 1 1\n";
+        for (int i = 0; i < kFiles; ++i) {
+            script += "^A" + FileName(i) + "^A ^A" + Dest(i) + "^A 0 ^A^A\n";
+            ASSERT_TRUE(dist.AddFile(FileName(i), Content(i)));
+        }
+        ASSERT_TRUE(dist.WriteScript(script));
+        ASSERT_TRUE(dist.CopyIn("Uninstall.exe", std::string(CORVEL_SAMPLE_DIST) + "\\Uninstall.exe"));
+    }
+
+    // An install into dest that is killed ms after Finish was pressed (run to its end when ms is
+    // negative). With a copyLoop, the times from Finish to the first and to the last file placed
+    // are measured on the way. False when the wizard did not get to Finish.
+    bool Run(int ms, std::pair<double, double>* copyLoop = nullptr)
+    {
+        SetupSession setup(dist.Dir());
+        if (!InstallWithDefaults(setup, dest))
+            return false;
+        if (copyLoop) {
+            // The files are placed in reverse script order.
+            const std::string first = dest + "\\" + Dest(kFiles - 1) + FileName(kFiles - 1);
+            const std::string last = dest + "\\" + Dest(0) + FileName(0);
+            const double finish = NowMs();
+            ui::WaitUntil([&] { return PathExists(first) || (ui::Pause(1), false); }, kRunMs);
+            copyLoop->first = NowMs() - finish;
+            ui::WaitUntil([&] { return PathExists(last) || (ui::Pause(1), false); }, kRunMs);
+            copyLoop->second = NowMs() - finish;
+        }
+        if (ms < 0) {
+            std::vector<ui::MessageBoxSeen> boxes;
+            EXPECT_TRUE(setup.RunToEnd(&boxes));
+            EXPECT_EQ(boxes.size(), 1u);
+            EXPECT_TRUE(!boxes.empty() && boxes[0].text == kComplete);
+        } else {
+            ui::Pause(static_cast<DWORD>(ms));
+            setup.Program().Kill();
+        }
+        return true;
+    }
+
+    static double NowMs()
+    {
+        LARGE_INTEGER frequency, now;
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&now);
+        return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+    }
+
+    // Every target holds its source whole or is missing; the number placed.
+    int Placed()
+    {
+        int placed = 0;
+        for (int i = 0; i < kFiles; ++i) {
+            const std::string target = dest + "\\" + Dest(i) + FileName(i);
+            if (!PathExists(target))
+                continue;
+            ++placed;
+            EXPECT_TRUE(ReadTextFile(target) == Content(i)) << target << " holds a part of its file";
+        }
+        return placed;
+    }
+
+    // The registered uninstaller's work, from the distribution's copy (the installed one may not
+    // be there yet); what it left of the product's files.
+    std::set<std::string> Uninstall()
+    {
+        const std::string log = dest + "\\.UnInst.inf";
+        if (PathExists(log)) {
+            ui::Process uninstall("\"" + dist.Dir() + "\\Uninstall.exe\" \"" + log + "\"", dist.Dir(), "y\r\n");
+            DWORD exitCode = 1;
+            EXPECT_TRUE(uninstall.Wait(60000, &exitCode));
+            EXPECT_EQ(exitCode, 0u) << uninstall.Output();
+        }
+        std::set<std::string> paths, files;
+        ListTree(dest, true, &paths);
+        for (const std::string& path : paths)
+            if (!(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
+                files.insert(path);
+        RemoveTree(dest);
+        return files;
+    }
+
+    Distribution dist{"e2e-kill"};
+    ProductGuard product{kProduct};
+    const std::string dest = dist.Target("Kill");
+};
+
+TEST_F(Kill, ATargetHoldsItsFileWholeOrNothingAndTheLogMissesAtMostOne)
+{
+    ASSERT_TRUE(dist.Ready());
+    std::pair<double, double> copyLoop;
+    ASSERT_TRUE(Run(-1, &copyLoop));
+    ASSERT_EQ(Placed(), kFiles);
+    ASSERT_TRUE(Uninstall().empty());
+
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> instant(static_cast<int>(copyLoop.first / 2), static_cast<int>(copyLoop.second));
+    int inTheLoop = 0;
+    for (int kill = 0; kill < kKillsThenUninstall + kKillsThenInstall; ++kill) {
+        const int ms = instant(random);
+        const bool installAgain = kill >= kKillsThenUninstall;
+        SCOPED_TRACE("killed after " + std::to_string(ms) + " ms" + (installAgain ? ", installed again" : ""));
+        ASSERT_TRUE(Run(ms));
+        const int placed = Placed();
+        inTheLoop += placed > 0 && placed < kFiles;
+        if (installAgain) {
+            Run(-1);
+            EXPECT_EQ(Placed(), kFiles);
+        }
+        const std::set<std::string> left = Uninstall();
+        EXPECT_LE(left.size(), 1u) << "left: " << (left.empty() ? "" : *left.begin());
+    }
+    // Most kills must land inside the copy loop, or this test proves nothing.
+    EXPECT_GE(inTheLoop, (kKillsThenUninstall + kKillsThenInstall) / 2);
+}
+
+} // namespace
