@@ -79,11 +79,13 @@ bool CSetupApp::RunInstall()
     const WORD fileCount = SelectModules(modules, sheet);
 
     // Only the last level is created: a destination whose parent is missing is refused.
-    if (!CreateDirectoryA(InstallDir, nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+    runDirectories.Begin();
+    if (!runDirectories.Create(InstallDir) && GetLastError() != ERROR_ALREADY_EXISTS) {
         AfxMessageBox("Failed to create destination directory. Install aborted.");
         return false;
     }
     logFile = OpenUninstallLog(InstallDir, productName.c_str());
+    runDirectories.Put(InstallDir, kUninstallLogName);
     if (!logFile) {
         AfxMessageBox("Failed to create Uninstall information file. Install aborted.");
         return false;
@@ -102,6 +104,7 @@ bool CSetupApp::RunInstall()
         }
     }
 
+    runDirectories.End();
     progress.SetFileText("");
     progress.SetStatusText("Registering Uninstall program...");
     RegisterUninstall();

@@ -2,6 +2,7 @@
 // the operations of an install run.
 #pragma once
 
+#include "engine/RunDirectories.h"
 #include "framework/WinApp.h"
 #include "script/InstallModel.h"
 
@@ -47,6 +48,8 @@ public:
     int allowWin95 = 0;
     FILE* logFile = nullptr;
     int rebootNeeded = 0;
+    // What the copy loop of this run knows of its directories.
+    RunDirectories runDirectories;
 };
 
 // The program's application object (defined beside the program's entry; tests define their own).

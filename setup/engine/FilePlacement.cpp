@@ -140,7 +140,7 @@ bool CSetupApp::InstallFile(ModuleEntry* module, FileEntry* file)
         SearchDuplicates(destName, curDir);
 
     const std::string fileDir = FileDirectory(module->system ? SystemDir : InstallDir, subDir);
-    if (!subDir.empty() && CreateDirectoryPath(fileDir.c_str()))
+    if (!subDir.empty() && runDirectories.Create(fileDir))
         WriteDirRecord(logFile, fileDir.c_str());
     if (!curDir[0])
         SetPathBuffer(curDir, fileDir);
@@ -163,6 +163,7 @@ bool CSetupApp::InstallFile(ModuleEntry* module, FileEntry* file)
                                                tmpFile, &tmpFileLen);
         if (second & (VIF_FILEINUSE | VIF_OUTOFMEMORY)) {
             const Replacement replacement = ReplaceAtNextStart(JoinPath(srcDir, srcName), target);
+            runDirectories.Put(fileDir, std::string(destName) + ".tmp");
             if (replacement == Replacement::Skipped)
                 return false;
             if (replacement == Replacement::Scheduled)
@@ -175,6 +176,7 @@ bool CSetupApp::InstallFile(ModuleEntry* module, FileEntry* file)
         }
     }
 
+    runDirectories.Put(fileDir, destName);
     if ((PlatformKind == kPlatformNT3 || PlatformKind == kPlatformNT4) && (module->shared || module->system))
         IncrementSharedCount(target.c_str());
     WriteFileRecord(logFile, module->shared, module->system, target.c_str());

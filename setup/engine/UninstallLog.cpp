@@ -35,7 +35,7 @@ FILE* OpenUninstallLog(const char* installDir, const char* productName)
 {
     // A cut path would open some other file; such a directory is beyond the platform's limit anyway.
     char path[MAX_PATH];
-    int length = std::snprintf(path, sizeof path, "%s\\.UnInst.inf", installDir);
+    int length = std::snprintf(path, sizeof path, "%s\\%s", installDir, kUninstallLogName);
     if (length < 0 || length >= static_cast<int>(sizeof path))
         return nullptr;
 

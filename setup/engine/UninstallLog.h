@@ -17,6 +17,8 @@
 
 #include <cstdio>
 
+constexpr char kUninstallLogName[] = ".UnInst.inf";
+
 // Opens installDir\.UnInst.inf for appending (creating it), and writes the header only when the
 // log is empty, so a second install into the same directory adds its records under the first
 // one's header. Null when the log cannot be opened; the caller shows its own message.

@@ -105,16 +105,19 @@ DWORD CSetupApp::CopyVersionedFile(DWORD flags, const char* srcFileName, const c
     if (!src.found)
         return VIF_CANNOTREADSRC;
 
-    // One look at the current copy serves the comparison and the removal.
+    // One look at the current copy serves the comparison and the removal. Where this run knows
+    // that nothing can stand there, there is nothing to look at.
     FileLook cur;
-    if (curDir[0] && !force) {
+    cur.error = ERROR_FILE_NOT_FOUND;
+    const bool mayExist = curDir[0] && runDirectories.MayHold(curDir, destFileName);
+    if (mayExist && !force) {
         cur = LookAtFile(current.c_str());
         if (cur.found) {
             const DWORD refused = CompareWithCurrent(source, src, current, cur);
             if (refused)
                 return refused;
         }
-    } else if (curDir[0] && !keep) {
+    } else if (mayExist && !keep) {
         cur.found = FileExists(current.c_str(), &cur.attributes);
         cur.error = cur.found ? 0 : GetLastError();
     }
