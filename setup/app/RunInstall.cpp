@@ -36,6 +36,18 @@ bool IsSelected(const ModuleEntry& module, int index, const CInstallSheet& sheet
     }
 }
 
+// While it lives, the application knows the progress window, for the messages shown over it.
+class ProgressWindowInUse {
+public:
+    ProgressWindowInUse(CSetupApp* app, CProgressDlg* window) : app(app) { app->progressWindow = window; }
+    ~ProgressWindowInUse() { app->progressWindow = nullptr; }
+    ProgressWindowInUse(const ProgressWindowInUse&) = delete;
+    ProgressWindowInUse& operator=(const ProgressWindowInUse&) = delete;
+
+private:
+    CSetupApp* app;
+};
+
 } // namespace
 
 // Sets every module's `selected` flag and returns the number of files to place. The count is
@@ -70,6 +82,7 @@ bool CSetupApp::RunInstall()
         return false;   // cancelled: nothing has been written anywhere
 
     CProgressDlg progress;
+    const ProgressWindowInUse inUse(this, &progress);
     progress.Create();
     progress.ShowWindow(SW_SHOW);
     progress.SetFocus();
@@ -100,8 +113,10 @@ bool CSetupApp::RunInstall()
         for (FileEntry* file = module->files; file; file = file->next) {
             progress.SetFileText(file->dest);
             InstallFile(module, file);
-            progress.progressBar.StepIt();
+            progress.StepIt();
+            progress.ShowProgress();
         }
+        progress.ShowNow();
     }
 
     runDirectories.End();

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string>
 
+class CProgressDlg;
+
 class CSetupApp : public CWinApp {
 public:
     CSetupApp() = default;
@@ -17,6 +19,8 @@ public:
     // ends without a message loop of its own.
     BOOL InitInstance() override;
     bool RunInstall();
+    // A message of the copy loop shows over a progress window that is up to date.
+    int DoMessageBox(const char* text) override;
 
     // Step 18 of the run: the product's uninstall key with its DisplayName and UninstallString.
     void RegisterUninstall();
@@ -50,6 +54,8 @@ public:
     int rebootNeeded = 0;
     // What the copy loop of this run knows of its directories.
     RunDirectories runDirectories;
+    // The progress window while the files are placed.
+    CProgressDlg* progressWindow = nullptr;
 };
 
 // The program's application object (defined beside the program's entry; tests define their own).

@@ -77,7 +77,21 @@ const char* AfxGetAppName()
     return title;
 }
 
-int AfxMessageBox(const char* text)
+namespace {
+
+int ShowMessage(const char* text)
 {
     return MessageBoxA(nullptr, text, AfxGetAppName(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+} // namespace
+
+int CWinApp::DoMessageBox(const char* text)
+{
+    return ShowMessage(text);
+}
+
+int AfxMessageBox(const char* text)
+{
+    return theOnlyApp ? theOnlyApp->DoMessageBox(text) : ShowMessage(text);
 }

@@ -16,6 +16,8 @@ public:
     virtual BOOL InitInstance();
     virtual int Run();
     virtual int ExitInstance();
+    // Every AfxMessageBox of the program comes through here.
+    virtual int DoMessageBox(const char* text);
 
     const char* m_pszAppName;
     HINSTANCE m_hInstance = nullptr;

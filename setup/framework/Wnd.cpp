@@ -64,6 +64,16 @@ void CWnd::RepaintNow()
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
 }
 
+void CWnd::SetRedraw(BOOL redraw)
+{
+    SendMessage(WM_SETREDRAW, redraw);
+}
+
+void CWnd::Invalidate()
+{
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
 int CComboBox::AddString(const char* text)
 {
     return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
@@ -102,9 +112,7 @@ int CProgressCtrl::SetStep(int step)
 
 int CProgressCtrl::StepIt()
 {
-    int previous = static_cast<int>(SendMessage(PBM_STEPIT));
-    RepaintNow();
-    return previous;
+    return static_cast<int>(SendMessage(PBM_STEPIT));
 }
 
 int CProgressCtrl::GetPos() const

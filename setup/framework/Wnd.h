@@ -25,6 +25,10 @@ public:
     // Paints every invalid part of the window and its children now. Our windows are updated
     // between steps of a run that dispatches no messages, so nothing else would paint them.
     void RepaintNow();
+    // WM_SETREDRAW: while off, the window paints nothing (nor shows as visible).
+    void SetRedraw(BOOL redraw);
+    // Marks the whole window for its next paint.
+    void Invalidate();
 
     HWND m_hWnd = nullptr;
 };
@@ -41,7 +45,7 @@ public:
 
 class CProgressCtrl : public CWnd {
 public:
-    // PBM_SETRANGE, PBM_SETSTEP and PBM_STEPIT, each repainted at once.
+    // PBM_SETRANGE (painted at once), PBM_SETSTEP and PBM_STEPIT (painted when the window is).
     void SetRange(short lower, short upper);
     int SetStep(int step);
     int StepIt();

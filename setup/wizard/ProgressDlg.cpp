@@ -20,11 +20,49 @@ void CProgressDlg::DoDataExchange(CDataExchange* pDX)
 void CProgressDlg::SetStatusText(const char* text)
 {
     statusLine.SetWindowText(text);
-    statusLine.RepaintNow();
+    ShowNow();
+}
+
+void CProgressDlg::Hold()
+{
+    if (held)
+        return;
+    fileLine.SetRedraw(FALSE);
+    progressBar.SetRedraw(FALSE);
+    held = true;
 }
 
 void CProgressDlg::SetFileText(const char* text)
 {
+    Hold();
     fileLine.SetWindowText(text);
-    fileLine.RepaintNow();
+    ShowProgress();
+}
+
+void CProgressDlg::StepIt()
+{
+    Hold();
+    progressBar.StepIt();
+}
+
+void CProgressDlg::ShowProgress()
+{
+    if (GetTickCount() - lastPaint >= kPaintIntervalMs)
+        ShowNow();
+}
+
+void CProgressDlg::ShowNow()
+{
+    if (!m_hWnd)
+        return;
+    if (held) {
+        // Redraw back on draws nothing by itself.
+        fileLine.SetRedraw(TRUE);
+        progressBar.SetRedraw(TRUE);
+        fileLine.Invalidate();
+        progressBar.Invalidate();
+        held = false;
+    }
+    RepaintNow();
+    lastPaint = GetTickCount();
 }

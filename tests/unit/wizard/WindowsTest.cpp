@@ -112,7 +112,8 @@ TEST(ProgressDlg, ShowsTheRunsLinesAndItsBar)
     EXPECT_EQ(progress.m_hWnd, nullptr);
 }
 
-// The run dispatches no messages while it copies: what the window shows changes at once.
+// The run dispatches no messages while it copies: what the window shows changes when it is told
+// to show it (the status line at once), not at the next message loop.
 TEST(ProgressDlg, EveryUpdateReachesTheScreenWithoutAMessageLoop)
 {
     CProgressDlg progress;
@@ -130,10 +131,10 @@ TEST(ProgressDlg, EveryUpdateReachesTheScreenWithoutAMessageLoop)
         HWND area;
     } updates[] = {
         {"status line", [&] { progress.SetStatusText("Copying files (Program files)..."); }, progress.statusLine.m_hWnd},
-        {"file line", [&] { progress.SetFileText("bin\\edit.exe"); }, progress.fileLine.m_hWnd},
-        {"bar step", [&] { progress.progressBar.StepIt(); }, progress.progressBar.m_hWnd},
-        {"bar step", [&] { progress.progressBar.StepIt(); }, progress.progressBar.m_hWnd},
-        {"file line emptied", [&] { progress.SetFileText(""); }, progress.fileLine.m_hWnd},
+        {"file line", [&] { progress.SetFileText("bin\\edit.exe"), progress.ShowNow(); }, progress.fileLine.m_hWnd},
+        {"bar step", [&] { progress.progressBar.StepIt(), progress.ShowNow(); }, progress.progressBar.m_hWnd},
+        {"bar step", [&] { progress.progressBar.StepIt(), progress.ShowNow(); }, progress.progressBar.m_hWnd},
+        {"file line emptied", [&] { progress.SetFileText(""), progress.ShowNow(); }, progress.fileLine.m_hWnd},
     };
     for (auto& u : updates) {
         ui::Image before = ui::CaptureScreen(ScreenRect(u.area));
