@@ -36,12 +36,15 @@ int CSetupApp::IncrementSharedCount(const char* path)
         ERROR_SUCCESS)
         count = stored == kHighestCount ? kHighestCount : stored + 1;
 
-    if (RegSetValueExA(key.Get(), path, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&count), sizeof count) !=
-        ERROR_SUCCESS)
-        AfxMessageBox("Failed to increment the registery counter for this shared file.");
+    const bool written = RegSetValueExA(key.Get(), path, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&count),
+                                        sizeof count) == ERROR_SUCCESS;
     key.Reset();
-
-    // Logged after a failed write as well: the file was placed all the same.
+    if (!written) {
+        AfxMessageBox("Failed to increment the registery counter for this shared file.");
+        return 1;
+    }
+    // Only a count that was raised is logged: the uninstaller lowers every one it reads, and a
+    // count lowered that was never raised can delete a file that another product counts on.
     WriteIncRecord(logFile, path);
     return 1;
 }
