@@ -124,9 +124,8 @@ void DeleteProgmanItem(const char* group, const char* item)
         [&](DWORD instance, HCONV conversation, char* command) {
             // Program Manager deletes from the active group: when the group cannot
             // be made active, the item is not deleted from whichever group is.
-            bool shown = Fits(std::snprintf(command, kCommandSize, "[ShowGroup(%s,1)]", group));
-            if (shown)
-                Execute(instance, conversation, command, false);
+            const bool shown = Fits(std::snprintf(command, kCommandSize, "[ShowGroup(%s,1)]", group)) &&
+                               Execute(instance, conversation, command, false);
             if (!shown || !Fits(std::snprintf(command, kCommandSize, "[DeleteItem(%s)]", item)) ||
                 !Execute(instance, conversation, command, true))
                 Print("****DdeClientTransaction Failed");

@@ -127,8 +127,9 @@ TEST(UninstallProgramManager, ACommaInTheGroupNameDoesNotShiftTheItemCount)
         ProgmanServer server(options);
         ASSERT_TRUE(server.Answering());
 
+        // "[ShowGroup(Tools, Misc,1)]" reads as three arguments and fails, so no item is deleted.
         Printed([] { RemoveProgmanEntry("Tools, Misc@Viewer"); });
-        server.WaitForTransactions(c.deleted ? 11 : 7, kLogWait);
+        server.WaitForTransactions(c.deleted ? 10 : 6, kLogWait);
         bool sentDelete = false;
         for (const auto& t : server.Transactions("EXECUTE"))
             sentDelete = sentDelete || t.bytes.find("[DeleteGroup(") == 0;
@@ -136,7 +137,7 @@ TEST(UninstallProgramManager, ACommaInTheGroupNameDoesNotShiftTheItemCount)
     }
 }
 
-TEST(UninstallProgramManager, CommandsThatDoNotFitTheBufferAreNotSent)
+TEST(UninstallProgramManager, AnItemIsDeletedOnlyFromItsOwnGroupAndOnlyByACommandThatFits)
 {
     const std::string group112(112, 'g'), item113(113, 'i');
     struct Case {
@@ -144,22 +145,33 @@ TEST(UninstallProgramManager, CommandsThatDoNotFitTheBufferAreNotSent)
         std::string group, item;
         std::vector<std::string> executed; // the commands received, in order
         const char* printed;
+        std::vector<std::vector<std::string>> holding; // what Program Manager holds; none: the group and item
     } cases[] = {
         {"the longest names that fit",
          group112,
          item113,
          {"[ShowGroup(" + group112 + ",1)]", "[DeleteItem(" + item113 + ")]" + '\0'},
-         ""},
+         "",
+         {}},
         {"an item name one longer",
          group112,
          item113 + "i",
          {"[ShowGroup(" + group112 + ",1)]"},
-         "****DdeClientTransaction Failed"},
+         "****DdeClientTransaction Failed",
+         {}},
         // Without [ShowGroup] the item would be deleted from whichever group is active.
-        {"a group name one longer", group112 + "g", "Editor", {}, "****DdeClientTransaction Failed"},
+        {"a group name one longer", group112 + "g", "Editor", {}, "****DdeClientTransaction Failed", {}},
+        // Another product's group is the active one; ours is gone.
+        {"a group Program Manager cannot show",
+         "Corvel Gone",
+         "Editor",
+         {"[ShowGroup(Corvel Gone,1)]"},
+         "****DdeClientTransaction Failed",
+         {{"Other", "Editor"}}},
     };
     for (const auto& c : cases) {
-        ProgmanServer server(Holding({{c.group, c.item}}));
+        ProgmanServer server(Holding(c.holding.empty() ? std::vector<std::vector<std::string>>{{c.group, c.item}}
+                                                       : c.holding));
         ASSERT_TRUE(server.Answering()) << c.what;
 
         EXPECT_EQ(Printed([&c] { DeleteProgmanItem(c.group.c_str(), c.item.c_str()); }), c.printed) << c.what;
