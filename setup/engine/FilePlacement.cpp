@@ -104,8 +104,10 @@ void MakeStartMenuEntry(FILE* log, const FileEntry* file, const std::string& tar
 {
     if (PlatformKind == kPlatformNT3) {
         WritePmngrRecord(log, MenuFolder, file->shortcutName);
-        AddProgmanGroup(MenuFolder);
-        AddProgmanItem(file->shortcutName, target.c_str());
+        bool groupActive = false;
+        AddProgmanGroup(MenuFolder, &groupActive);
+        if (groupActive)
+            AddProgmanItem(file->shortcutName, target.c_str());
         return;
     }
     if (PlatformKind != kPlatformWin95 && PlatformKind != kPlatformNT4)

@@ -89,8 +89,12 @@ void AddGroupLines(HWND comboBox, const std::vector<char>& list)
 
 } // namespace
 
-int AddProgmanGroup(const char* group)
+int AddProgmanGroup(const char* group, bool* active)
 {
+    bool made = false;
+    if (!active)
+        active = &made;
+    *active = false;
     std::unique_ptr<char[]> buffer(new (std::nothrow) char[kGroupCommandSize]);
     if (!buffer) {
         AfxMessageBox("Memory Allocation failure");
@@ -105,12 +109,14 @@ int AddProgmanGroup(const char* group)
     if (!progman.Get())
         return 1;
     ScopedConversation conv(ConnectToProgman(client.Instance(), progman.Get()));
-    if (!SendCommand(client.Instance(), conv.Get(), buffer.get(), kGroupCommandSize, Terminator::Sent,
-                     kGroupTimeout, "[CreateGroup(%s)]", group))
+    *active = SendCommand(client.Instance(), conv.Get(), buffer.get(), kGroupCommandSize, Terminator::Sent,
+                          kGroupTimeout, "[CreateGroup(%s)]", group);
+    if (!*active)
         AfxMessageBox("DdeClientTransaction Failed");
     // Program Manager takes this one without its terminating NUL.
-    SendCommand(client.Instance(), conv.Get(), buffer.get(), kGroupCommandSize, Terminator::NotSent,
-                kGroupTimeout, "[ShowGroup(%s,1)]", group);
+    if (SendCommand(client.Instance(), conv.Get(), buffer.get(), kGroupCommandSize, Terminator::NotSent,
+                    kGroupTimeout, "[ShowGroup(%s,1)]", group))
+        *active = true;
     return 1;
 }
 

@@ -7,7 +7,9 @@
 // Makes the group, or makes the existing group of that name the active one, and shows it; items
 // are added to the active group. Shows a message when the group could not be made. 1 once the
 // commands were attempted; 0 when the command buffer or the DDE client could not be set up.
-int AddProgmanGroup(const char* group);
+// *active tells whether Program Manager made the group the active one (either command took):
+// only then may an item be added, or it would go into whichever group is active.
+int AddProgmanGroup(const char* group, bool* active = nullptr);
 
 // Adds an item for target to the active group, in place of an item of the same title. Nothing
 // is shown on failure. 1 once attempted; 0 when the DDE client could not be set up.
