@@ -29,6 +29,26 @@ __attribute__((format(printf, 2, 3))) void WriteLine(FILE* log, const char* form
     std::fflush(log);
 }
 
+// A log whose last line was cut off (a setup that died while writing it, a disk that filled up)
+// gets its line end, or this run's first record would be glued to it. Read and mended byte for
+// byte: a text stream cannot tell, nor write, a lone carriage return.
+void EndLastLine(const char* path)
+{
+    FILE* log = std::fopen(path, "rb");
+    if (!log)
+        return;
+    int last = EOF;
+    if (std::fseek(log, -1, SEEK_END) == 0)
+        last = std::fgetc(log);
+    std::fclose(log);
+    if (last == EOF || last == '\n')
+        return;
+    if (FILE* append = std::fopen(path, "ab")) {
+        std::fputs(last == '\r' ? "\n" : "\r\n", append);
+        std::fclose(append);
+    }
+}
+
 } // namespace
 
 FILE* OpenUninstallLog(const char* installDir, const char* productName)
@@ -39,6 +59,7 @@ FILE* OpenUninstallLog(const char* installDir, const char* productName)
     if (length < 0 || length >= static_cast<int>(sizeof path))
         return nullptr;
 
+    EndLastLine(path);
     FILE* log = std::fopen(path, "a+");
     if (!log)
         return nullptr;

@@ -65,10 +65,13 @@ TEST(UninstallLog, HeaderOnlyInAnEmptyLogAndRecordsAtTheEnd)
         bool exists;
         std::string before;
         bool header;
+        const char* lineEnd; // what this run adds to the log before its first record
     } cases[] = {
-        {"no log yet", false, "", true},
-        {"an empty log", true, "", true},
-        {"the log of an earlier install into the same directory", true, earlier, false},
+        {"no log yet", false, "", true, ""},
+        {"an empty log", true, "", true, ""},
+        {"the log of an earlier install into the same directory", true, earlier, false, ""},
+        {"a last line cut off", true, "Other Product\r\ndir C:\\Other\r\nfile 0 0 C:\\Oth", false, "\r\n"},
+        {"a line end cut in two", true, "Other Product\r\ndir C:\\Other\r", false, "\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.situation);
@@ -82,7 +85,7 @@ TEST(UninstallLog, HeaderOnlyInAnEmptyLogAndRecordsAtTheEnd)
         ASSERT_NE(log, nullptr);
         WriteFileRecord(log, 0, 0, "C:\\Apps\\Sample\\edit.exe");
         std::fclose(log);
-        EXPECT_EQ(ReadTextFile(path), c.before + (c.header ? Header("Sample Editor", dir.Path()) : "") +
+        EXPECT_EQ(ReadTextFile(path), c.before + c.lineEnd + (c.header ? Header("Sample Editor", dir.Path()) : "") +
                                           "file 0 0 C:\\Apps\\Sample\\edit.exe\r\n");
     }
 }
