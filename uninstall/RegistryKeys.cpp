@@ -22,7 +22,7 @@ static HKEY RootHandle(RootKey root)
 void RemoveRegistryKey(const char* data)
 {
     KeyRecord record;
-    if (!SplitKeyRecord(data, &record))
+    if (!SplitKeyRecord(data, &record) || !IsRegistrationKey(record))
         return;
     HKEY parent;
     if (RegOpenKeyExA(RootHandle(record.root), record.parent, 0, KEY_WRITE, &parent) != ERROR_SUCCESS)

@@ -69,6 +69,27 @@ bool SplitKeyRecord(const char* data, KeyRecord* key)
     return true;
 }
 
+namespace {
+
+char UpperAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
+bool IsRegistrationKey(const KeyRecord& key)
+{
+    // Registry names compare without regard to case; ASCII folding is enough for this one.
+    static const char kRegistrations[] = "SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\UNINSTALL\\";
+    if (key.root != RootKey::localMachine)
+        return false;
+    for (std::size_t i = 0; kRegistrations[i]; ++i)
+        if (UpperAscii(key.parent[i]) != kRegistrations[i])
+            return false;
+    return true;
+}
+
 bool SplitProgmanRecord(const char* data, char (&group)[kLogLineSize], const char** item)
 {
     const char* at = std::strchr(data, '@');

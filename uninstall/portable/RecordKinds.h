@@ -39,6 +39,11 @@ struct KeyRecord {
 // last one, and a path too long for the buffer.
 bool SplitKeyRecord(const char* data, KeyRecord* key);
 
+// True for a key that setup may have written: one below the uninstall registrations of
+// HKEY_LOCAL_MACHINE (never that key itself). Any other key record comes from a damaged or
+// foreign log; on Windows 95 deleting a key takes everything under it.
+bool IsRegistrationKey(const KeyRecord& key);
+
 // Splits `pmngr` data at its first "@" into the group and the item name; false without one.
 // The group is copied into *group (a record line always fits it); *item points into data.
 bool SplitProgmanRecord(const char* data, char (&group)[kLogLineSize], const char** item);

@@ -75,7 +75,7 @@ TEST(RecordKinds, AFileIsDeletedByItsRecordOnlyWhenBothNumbersAreZero)
     }
 }
 
-TEST(RecordKinds, AKeyPathIsSplitAtItsLastBackslash)
+TEST(RecordKinds, AKeyPathIsSplitAtItsLastBackslashAndOnlyRegistrationsAreDeleted)
 {
     const std::string uninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
     const std::string longest = std::string(250, 'k') + "\\" + std::string(8, 'n'); // 259 characters
@@ -84,27 +84,38 @@ TEST(RecordKinds, AKeyPathIsSplitAtItsLastBackslash)
         bool split;
         RootKey root;
         std::string parent, name;
+        bool registration; // below the uninstall registrations: may be deleted
     } cases[] = {
         {"HKEY_LOCAL_MACHINE " + uninstall + "Sample Editor", true, RootKey::localMachine, uninstall,
-         "Sample Editor"},
+         "Sample Editor", true},
         {"HKEY_LOCAL_MACHINE " + uninstall + "Sample Editor\\DisplayName", true, RootKey::localMachine,
-         uninstall + "Sample Editor\\", "DisplayName"},
-        {"HKEY_CURRENT_USER Software\\A B\\C D", true, RootKey::currentUser, "Software\\A B\\", "C D"},
-        {"HKEY_CLASSES_ROOT .smp\\shell", true, RootKey::classesRoot, ".smp\\", "shell"},
-        {"HKEY_USERS .DEFAULT\\Software", true, RootKey::users, ".DEFAULT\\", "Software"},
-        {"HKEY_USERS \\Top", true, RootKey::users, "\\", "Top"},
-        {"HKEY_USERS " + longest, true, RootKey::users, std::string(250, 'k') + "\\", std::string(8, 'n')},
+         uninstall + "Sample Editor\\", "DisplayName", true},
+        {"HKEY_LOCAL_MACHINE software\\microsoft\\windows\\currentversion\\uninstall\\x", true,
+         RootKey::localMachine, "software\\microsoft\\windows\\currentversion\\uninstall\\", "x", true},
+        // The registrations' own key, a look-alike, another root, another key.
+        {"HKEY_LOCAL_MACHINE SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", true, RootKey::localMachine,
+         "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\", "Uninstall", false},
+        {"HKEY_LOCAL_MACHINE SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\UninstallX\\y", true,
+         RootKey::localMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\UninstallX\\", "y", false},
+        {"HKEY_CURRENT_USER " + uninstall + "Sample Editor", true, RootKey::currentUser, uninstall, "Sample Editor",
+         false},
+        {"HKEY_LOCAL_MACHINE SOFTWARE\\Sample", true, RootKey::localMachine, "SOFTWARE\\", "Sample", false},
+        {"HKEY_CURRENT_USER Software\\A B\\C D", true, RootKey::currentUser, "Software\\A B\\", "C D", false},
+        {"HKEY_CLASSES_ROOT .smp\\shell", true, RootKey::classesRoot, ".smp\\", "shell", false},
+        {"HKEY_USERS .DEFAULT\\Software", true, RootKey::users, ".DEFAULT\\", "Software", false},
+        {"HKEY_USERS \\Top", true, RootKey::users, "\\", "Top", false},
+        {"HKEY_USERS " + longest, true, RootKey::users, std::string(250, 'k') + "\\", std::string(8, 'n'), false},
         // Skipped: roots not written exactly, no backslash, nothing after it, too long.
-        {"hkey_local_machine SOFTWARE\\x", false, {}, "", ""},
-        {"HKEY_LOCAL_MACHINEX SOFTWARE\\x", false, {}, "", ""},
-        {"HKLM SOFTWARE\\x", false, {}, "", ""},
-        {" HKEY_USERS SOFTWARE\\x", false, {}, "", ""},
-        {"HKEY_LOCAL_MACHINE SOFTWARE", false, {}, "", ""},
-        {"HKEY_LOCAL_MACHINE", false, {}, "", ""},
-        {"HKEY_LOCAL_MACHINE ", false, {}, "", ""},
-        {"HKEY_LOCAL_MACHINE SOFTWARE\\Sample\\", false, {}, "", ""},
-        {"HKEY_USERS " + longest + "n", false, {}, "", ""},
-        {"", false, {}, "", ""},
+        {"hkey_local_machine SOFTWARE\\x", false, {}, "", "", false},
+        {"HKEY_LOCAL_MACHINEX SOFTWARE\\x", false, {}, "", "", false},
+        {"HKLM SOFTWARE\\x", false, {}, "", "", false},
+        {" HKEY_USERS SOFTWARE\\x", false, {}, "", "", false},
+        {"HKEY_LOCAL_MACHINE SOFTWARE", false, {}, "", "", false},
+        {"HKEY_LOCAL_MACHINE", false, {}, "", "", false},
+        {"HKEY_LOCAL_MACHINE ", false, {}, "", "", false},
+        {"HKEY_LOCAL_MACHINE SOFTWARE\\Sample\\", false, {}, "", "", false},
+        {"HKEY_USERS " + longest + "n", false, {}, "", "", false},
+        {"", false, {}, "", "", false},
     };
     for (const auto& c : cases) {
         KeyRecord key;
@@ -114,6 +125,7 @@ TEST(RecordKinds, AKeyPathIsSplitAtItsLastBackslash)
         EXPECT_EQ(key.root, c.root) << c.data;
         EXPECT_EQ(std::string(key.parent), c.parent) << c.data;
         EXPECT_EQ(std::string(key.name), c.name) << c.data;
+        EXPECT_EQ(IsRegistrationKey(key), c.registration) << c.data;
     }
 }
 
