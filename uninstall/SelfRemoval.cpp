@@ -1,6 +1,10 @@
 #include "SelfRemoval.h"
 
+#include "portable/WininitRenames.h"
+
 #include <windows.h>
+
+#include <string>
 
 namespace {
 
@@ -14,6 +18,72 @@ bool FullPath(const char* path, char (&full)[MAX_PATH])
 bool IsWindows95Family()
 {
     return (GetVersion() & 0x80000000u) != 0;
+}
+
+// The whole file, or empty when there is none; false when it is there but cannot be read.
+bool ReadWholeFile(const char* path, std::string* text)
+{
+    text->clear();
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    // wininit.ini is a short list; a file of megabytes is not one to rewrite.
+    const DWORD size = GetFileSize(file, nullptr);
+    DWORD read = 0;
+    bool whole = size < (1u << 20);
+    if (whole) {
+        text->resize(size);
+        whole = size == 0 || (ReadFile(file, &(*text)[0], size, &read, nullptr) && read == size);
+    }
+    CloseHandle(file);
+    return whole;
+}
+
+bool WriteWholeFile(HANDLE file, const std::string& text)
+{
+    DWORD written = 0;
+    return text.empty() ||
+           (WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size());
+}
+
+// Writes the new text of wininit.ini so that a kill leaves the old one or the new one: bytes
+// added at the end are appended; otherwise a copy is written beside it and renamed over it.
+bool ReplaceWininit(const char* path, const std::string& old, const std::string& text)
+{
+    if (text.compare(0, old.size(), old) == 0) {
+        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return false;
+        const bool appended = SetFilePointer(file, 0, nullptr, FILE_END) == old.size() &&
+                              WriteWholeFile(file, text.substr(old.size()));
+        CloseHandle(file);
+        return appended;
+    }
+    const std::string temp = std::string(path) + ".new";
+    HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool written = WriteWholeFile(file, text) && FlushFileBuffers(file);
+    CloseHandle(file);
+    // Windows 95 has no replacing rename: the old file goes first, the new one takes its name.
+    if (written && (MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING) ||
+                    (DeleteFileA(path) && MoveFileA(temp.c_str(), path))))
+        return true;
+    DeleteFileA(temp.c_str());
+    return false;
+}
+
+// Adds "NUL=<name>" to the rename list of wininit.ini, after the lines other programs put there.
+bool AddWininitDelete(const char* name)
+{
+    char dir[MAX_PATH];
+    const UINT length = GetWindowsDirectoryA(dir, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return false;
+    const std::string path = std::string(dir) + (dir[length - 1] == '\\' ? "" : "\\") + "wininit.ini";
+    std::string old;
+    return ReadWholeFile(path.c_str(), &old) &&
+           ReplaceWininit(path.c_str(), old, WithRenameLine(old, std::string("NUL=") + name));
 }
 
 } // namespace
@@ -36,5 +106,5 @@ bool DeleteAtNextStart(const char* path)
     char shortPath[MAX_PATH];
     DWORD length = GetShortPathNameA(path, shortPath, MAX_PATH);
     const char* name = length != 0 && length < MAX_PATH ? shortPath : path;
-    return WritePrivateProfileStringA("rename", "NUL", name, "wininit.ini") != 0;
+    return AddWininitDelete(name);
 }

@@ -253,6 +253,16 @@ TEST(UninstallReplay, ItsOwnFileGoesAtTheNextStartOfWindows)
     ASSERT_TRUE(MakeDirs(dest));
     ASSERT_TRUE(CopyFileA(CORVEL_UNINSTALL_EXE, exe.c_str(), FALSE));
     ASSERT_TRUE(WriteTextFile(log, Lines({"Self Product", "dir " + dest, "file 0 0 " + exe})));
+    // Another program has left a file of its own to delete at the next start.
+    const std::string other = dir / "other.dll";
+    ASSERT_TRUE(WriteTextFile(other, "x"));
+    char shortOther[MAX_PATH];
+    ASSERT_NE(GetShortPathNameA(other.c_str(), shortOther, MAX_PATH), 0u);
+    const std::string othersList = "[rename]\r\nNUL=" + std::string(shortOther) + "\r\n";
+    const bool windows95 = (GetVersion() & 0x80000000u) != 0;
+    if (windows95) {
+        ASSERT_TRUE(WriteTextFile(NextStartGuard::WininitPath(), othersList));
+    }
 
     auto run = e2e::RunToEnd(exe, "\"" + log + "\"", dest, "y\r\n");
     EXPECT_EQ(run.exitCode, 0u);
@@ -260,14 +270,16 @@ TEST(UninstallReplay, ItsOwnFileGoesAtTheNextStartOfWindows)
     ASSERT_TRUE(PathExists(exe)) << "a running program is not deleted";
     EXPECT_FALSE(PathExists(log));
 
-    if (GetVersion() & 0x80000000u) {
-        // Windows 95 carries wininit.ini out before long names exist: the short name is listed.
+    if (windows95) {
+        // Windows 95 carries wininit.ini out before long names exist: the short name is listed,
+        // after the other program's line.
         char shortExe[MAX_PATH];
         ASSERT_NE(GetShortPathNameA(exe.c_str(), shortExe, MAX_PATH), 0u);
-        EXPECT_EQ(ReadTextFile(NextStartGuard::WininitPath()), "[rename]\r\nNUL=" + std::string(shortExe) + "\r\n");
+        EXPECT_EQ(ReadTextFile(NextStartGuard::WininitPath()), othersList + "NUL=" + shortExe + "\r\n");
     } else
         EXPECT_EQ(PendingMoves(), (std::vector<std::string>{"\\??\\" + exe, ""}));
     ASSERT_TRUE(RestartWindows());
     EXPECT_FALSE(PathExists(exe));
+    EXPECT_EQ(PathExists(other), !windows95);
     EXPECT_TRUE(IsEmptyDirectory(dest)) << "the destination stays: the log lay in it";
 }
