@@ -29,5 +29,6 @@ function(corvel_wine_gtest target)
   if(NOT W_NAME)
     set(W_NAME ${target})
   endif()
-  corvel_wine_test(${W_NAME} COMMAND ${target} --gtest_color=no WINVER "${W_WINVER}" ${W_UNPARSED_ARGUMENTS})
+  # The test's own arguments go before WINVER: after it they would be parsed as no part of COMMAND.
+  corvel_wine_test(${W_NAME} COMMAND ${target} --gtest_color=no ${W_UNPARSED_ARGUMENTS} WINVER "${W_WINVER}")
 endfunction()
