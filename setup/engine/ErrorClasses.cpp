@@ -20,6 +20,9 @@ const ErrorClass kErrorClasses[] = {
     {ERROR_NO_MORE_FILES, true, VIF_CANNOTDELETE, VIF_CANNOTCREATE},
     {ERROR_SHARING_VIOLATION, true, VIF_CANNOTDELETE, VIF_FILEINUSE | VIF_SHARINGVIOLATION},
     {ERROR_NETWORK_BUSY, true, VIF_CANNOTDELETE, VIF_CANNOTCREATE},
+    // A full volume: placement says so once and goes on to the next file.
+    {ERROR_DISK_FULL, false, 0, VIF_OUTOFSPACE},
+    {ERROR_HANDLE_DISK_FULL, false, 0, VIF_OUTOFSPACE},
 };
 const ErrorClass kAnyOtherCode = {0, false, 0, VIF_CANNOTCREATE};
 

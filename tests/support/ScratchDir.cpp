@@ -93,4 +93,21 @@ bool SetWriteTime(const std::string& path, WORD year, WORD month, WORD day, WORD
     return ok != 0;
 }
 
+void ListTree(const std::string& folder, bool deep, std::set<std::string>* paths)
+{
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        paths->insert(folder + "\\" + name);
+        if (deep && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            ListTree(folder + "\\" + name, deep, paths);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+}
+
 } // namespace testing_support

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <set>
 #include <string>
 
 namespace testing_support {
@@ -24,6 +25,9 @@ private:
 
 // Removes a file or a folder tree, clearing read-only attributes on the way; true when gone.
 bool RemoveTree(const std::string& path);
+
+// Every file and folder below a folder, as paths; only its own entries when not deep.
+void ListTree(const std::string& folder, bool deep, std::set<std::string>* paths);
 
 // Creates every missing folder of a path.
 bool MakeDirs(const std::string& path);

@@ -160,23 +160,6 @@ std::string ShortPath(const std::string& path)
     return length != 0 && length < sizeof shortPath ? std::string(shortPath, length) : "";
 }
 
-void ListTree(const std::string& folder, bool deep, std::set<std::string>* paths)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = entry.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        paths->insert(folder + "\\" + name);
-        if (deep && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            ListTree(folder + "\\" + name, deep, paths);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-}
-
 std::string LinkTarget(const std::string& linkPath)
 {
     std::string target;

@@ -100,9 +100,6 @@ std::string UserPrograms();
 // The program files folder that the system registers.
 std::string ProgramFilesDir();
 
-// Every file and folder below a folder, as paths; only its own entries when not deep.
-void ListTree(const std::string& folder, bool deep, std::set<std::string>* paths);
-
 // The short (8.3) form of an existing path.
 std::string ShortPath(const std::string& path);
 

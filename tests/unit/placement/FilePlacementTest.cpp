@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <vector>
 
 using namespace testing_support;
@@ -454,6 +455,34 @@ TEST_F(Placement, SharedFileCopiesInTheWindowsDirectories)
             expected += "file 0 1 " + target + "\r\n";
         EXPECT_EQ(Records(), expected);
     }
+}
+
+// A destination volume that fills up (drive Q:, 64 KiB, made by the full-volume fixture): the
+// disk-space message shows once for the file, no part of it and no record is left, and the next
+// file that fits goes on.
+class FullVolume : public Placement {};
+
+TEST_F(FullVolume, TheDiskSpaceMessageShowsOnceAndTheNextFileGoesOn)
+{
+    const std::string fileDir = "Q:\\Corvel";
+    if (GetDriveTypeA("Q:\\") == DRIVE_NO_ROOT_DIR)
+        GTEST_SKIP() << "no full volume on Q: (the full-volume fixture mounts one as root)";
+    RemoveTree(fileDir);
+    ASSERT_TRUE(CreateDirectoryA(fileDir.c_str(), nullptr));
+    lstrcpynA(InstallDir, fileDir.c_str(), sizeof InstallDir);
+    ASSERT_TRUE(WriteTextFile(dist + "\\big.bin", std::string(256 * 1024, 'b')));
+    ASSERT_TRUE(WriteTextFile(dist + "\\small.txt", "small"));
+
+    EXPECT_FALSE(Install(0, 0, "big.bin", "big.bin"));
+    EXPECT_EQ(messages, (Messages{"Copy failed.", "The file can not be copied due to insufficient disk space."}));
+    EXPECT_TRUE(Install(0, 0, "small.txt", "small.txt"));
+    EXPECT_EQ(messages, kNone);
+
+    std::set<std::string> left;
+    ListTree(fileDir, false, &left);
+    EXPECT_EQ(left, std::set<std::string>{fileDir + "\\small.txt"});
+    EXPECT_EQ(NewRecords(), "file 0 0 " + fileDir + "\\small.txt\r\n");
+    RemoveTree(fileDir);
 }
 
 } // namespace
