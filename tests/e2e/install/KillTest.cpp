@@ -110,16 +110,30 @@ class Kill : public testing::Test {
     }
 
     // The registered uninstaller's work, from the distribution's copy (the installed one may not
-    // be there yet); what it left of the product's files.
-    std::set<std::string> Uninstall()
+    // be there yet), killed killMs after it deleted its first file when that is not negative.
+    void RunUninstaller(int killMs = -1)
     {
         const std::string log = dest + "\\.UnInst.inf";
-        if (PathExists(log)) {
-            ui::Process uninstall("\"" + dist.Dir() + "\\Uninstall.exe\" \"" + log + "\"", dist.Dir(), "y\r\n");
-            DWORD exitCode = 1;
-            EXPECT_TRUE(uninstall.Wait(60000, &exitCode));
-            EXPECT_EQ(exitCode, 0u) << uninstall.Output();
+        if (!PathExists(log))
+            return;
+        ui::Process uninstall("\"" + dist.Dir() + "\\Uninstall.exe\" \"" + log + "\"", dist.Dir(), "y\r\n");
+        if (killMs >= 0) {
+            // The log lists the files newest first.
+            const std::string first = dest + "\\" + Dest(0) + FileName(0);
+            ui::WaitUntil([&] { return !PathExists(first); }, kRunMs);
+            ui::Pause(static_cast<DWORD>(killMs));
+            uninstall.Kill();
+            return;
         }
+        DWORD exitCode = 1;
+        EXPECT_TRUE(uninstall.Wait(60000, &exitCode));
+        EXPECT_EQ(exitCode, 0u) << uninstall.Output();
+    }
+
+    // The uninstaller run to its end; what it left of the product's files.
+    std::set<std::string> Uninstall()
+    {
+        RunUninstaller();
         std::set<std::string> paths, files;
         ListTree(dest, true, &paths);
         for (const std::string& path : paths)
@@ -163,6 +177,28 @@ TEST_F(Kill, ATargetHoldsItsFileWholeOrNothingAndTheLogMissesAtMostOne)
     }
     // Most kills must land inside the copy loop, or this test proves nothing.
     EXPECT_GE(inTheLoop, (kKillsThenUninstall + kKillsThenInstall) / 2);
+}
+
+// The uninstaller deletes the log only after its last record: killed on the way, it leaves the log
+// with the files it had not reached yet, and run again it takes the rest.
+TEST_F(Kill, AnUninstallerKilledAndRunAgainLeavesNothing)
+{
+    ASSERT_TRUE(dist.Ready());
+    std::mt19937 random(20261209);
+    // Its deletes follow each other within milliseconds.
+    std::uniform_int_distribution<int> instant(0, 4);
+    int halfway = 0;
+    for (int kill = 0; kill < 6; ++kill) {
+        const int ms = instant(random);
+        SCOPED_TRACE("uninstaller killed " + std::to_string(ms) + " ms after its first delete");
+        ASSERT_TRUE(Run(-1));
+        RunUninstaller(ms);
+        const int placed = Placed();
+        halfway += placed > 0 && placed < kFiles;
+        EXPECT_TRUE(placed == 0 || PathExists(dest + "\\.UnInst.inf")) << "files left without their log";
+        EXPECT_TRUE(Uninstall().empty());
+    }
+    EXPECT_GE(halfway, 2) << "the kills did not land while the uninstaller deleted files";
 }
 
 } // namespace
