@@ -149,24 +149,28 @@ TEST(Run, ADestinationThatCannotBeCreatedEndsTheRun)
     Distribution dist("e2e-run-noparent");
     ASSERT_TRUE(PrepareProduct(dist, "Corvel No Parent", "Corvel No Parent", {{"Main", 1, 1, {"main.txt"}}}));
     ProductGuard product("Corvel No Parent");
-    ProgressTrace trace;
-    const std::string dest = dist.Target("missing\\NoParent");
-    SetupSession setup(dist.Dir());
-    ASSERT_TRUE(InstallWithDefaults(setup, dest));
-    const Stopped stopped = StopAtFirstMessage(setup);
-    EXPECT_EQ(stopped.box.caption, "setup");
-    EXPECT_EQ(stopped.box.text, "Failed to create destination directory. Install aborted.");
-    EXPECT_STREQ(ui::IconName(stopped.box.icon), "exclamation");
-    EXPECT_TRUE(stopped.progressShown) << "the progress window stays up behind the message";
-    EXPECT_EQ(stopped.status, "Prepering to copy files");
+    // A destination whose parent is missing, and one on a drive that does not exist.
+    for (const std::string& dest : {dist.Target("missing\\NoParent"), std::string("P:\\Corvel No Parent")}) {
+        SCOPED_TRACE(dest);
+        ASSERT_EQ(GetDriveTypeA("P:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+        ProgressTrace trace;
+        SetupSession setup(dist.Dir());
+        ASSERT_TRUE(InstallWithDefaults(setup, dest));
+        const Stopped stopped = StopAtFirstMessage(setup);
+        EXPECT_EQ(stopped.box.caption, "setup");
+        EXPECT_EQ(stopped.box.text, "Failed to create destination directory. Install aborted.");
+        EXPECT_STREQ(ui::IconName(stopped.box.icon), "exclamation");
+        EXPECT_TRUE(stopped.progressShown) << "the progress window stays up behind the message";
+        EXPECT_EQ(stopped.status, "Prepering to copy files");
 
-    std::vector<ui::MessageBoxSeen> rest;
-    ASSERT_TRUE(setup.RunToEnd(&rest));
-    EXPECT_EQ(Texts(rest),
-              std::vector<std::string>{"Failed to create destination directory. Install aborted."});
-    EXPECT_FALSE(PathExists(dist.Target("missing")));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey("Corvel No Parent")));
-    EXPECT_EQ(trace.Lines(), std::vector<std::string>{"status Prepering to copy files"});
+        std::vector<ui::MessageBoxSeen> rest;
+        ASSERT_TRUE(setup.RunToEnd(&rest));
+        EXPECT_EQ(Texts(rest),
+                  std::vector<std::string>{"Failed to create destination directory. Install aborted."});
+        EXPECT_FALSE(PathExists(dist.Target("missing")));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey("Corvel No Parent")));
+        EXPECT_EQ(trace.Lines(), std::vector<std::string>{"status Prepering to copy files"});
+    }
 }
 
 TEST(Run, ALogThatCannotBeOpenedEndsTheRun)
