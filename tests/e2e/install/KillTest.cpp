@@ -57,34 +57,39 @@ class Kill : public testing::Test {
         ASSERT_TRUE(dist.CopyIn("Uninstall.exe", std::string(CORVEL_SAMPLE_DIST) + "\\Uninstall.exe"));
     }
 
-    // An install into dest that is killed ms after its first file was placed (run to its end when
-    // ms is negative). With a copyLoop, the time from the first to the last file placed is measured
-    // on the way. False when the wizard did not get to Finish.
-    bool Run(int ms, double* copyLoop = nullptr)
+    // An install into dest that is killed ms after its placed-th file was placed (run to its end
+    // when placed is negative). With a copyLoop, the time from the first to the last file placed
+    // is measured on the way. False when the wizard did not get to Finish.
+    bool Run(int placed, int ms = 0, double* copyLoop = nullptr)
     {
         SetupSession setup(dist.Dir());
         if (!InstallWithDefaults(setup, dest))
             return false;
-        // The files are placed in reverse script order.
-        const std::string first = dest + "\\" + Dest(kFiles - 1) + FileName(kFiles - 1);
-        const std::string last = dest + "\\" + Dest(0) + FileName(0);
-        if (copyLoop || ms >= 0)
-            ui::WaitUntil([&] { return PathExists(first) || (ui::Pause(1), false); }, kRunMs);
         if (copyLoop) {
+            WaitForPlaced(1);
             const double start = NowMs();
-            ui::WaitUntil([&] { return PathExists(last) || (ui::Pause(1), false); }, kRunMs);
+            WaitForPlaced(kFiles);
             *copyLoop = NowMs() - start;
         }
-        if (ms < 0) {
+        if (placed < 0) {
             std::vector<ui::MessageBoxSeen> boxes;
             EXPECT_TRUE(setup.RunToEnd(&boxes));
             EXPECT_EQ(boxes.size(), 1u);
             EXPECT_TRUE(!boxes.empty() && boxes[0].text == kComplete);
         } else {
+            WaitForPlaced(placed);
             ui::Pause(static_cast<DWORD>(ms));
             setup.Program().Kill();
         }
         return true;
+    }
+
+    // Until the count-th file is in place: they are placed in reverse script order.
+    void WaitForPlaced(int count)
+    {
+        const int index = kFiles - count;
+        const std::string path = dest + "\\" + Dest(index) + FileName(index);
+        ui::WaitUntil([&] { return PathExists(path) || (ui::Pause(1), false); }, kRunMs);
     }
 
     static double NowMs()
@@ -110,17 +115,15 @@ class Kill : public testing::Test {
     }
 
     // The registered uninstaller's work, from the distribution's copy (the installed one may not
-    // be there yet), killed killMs after it deleted its first file when that is not negative.
-    void RunUninstaller(int killMs = -1)
+    // be there yet), killed killMs after `first` was deleted when killMs is not negative.
+    void RunUninstaller(int killMs = -1, const std::string& first = "")
     {
         const std::string log = dest + "\\.UnInst.inf";
         if (!PathExists(log))
             return;
         ui::Process uninstall("\"" + dist.Dir() + "\\Uninstall.exe\" \"" + log + "\"", dist.Dir(), "y\r\n");
         if (killMs >= 0) {
-            // The log lists the files newest first.
-            const std::string first = dest + "\\" + Dest(0) + FileName(0);
-            ui::WaitUntil([&] { return !PathExists(first); }, kRunMs);
+            ui::WaitUntil([&] { return !PathExists(first) || (ui::Pause(1), false); }, kRunMs);
             ui::Pause(static_cast<DWORD>(killMs));
             uninstall.Kill();
             return;
@@ -152,22 +155,25 @@ TEST_F(Kill, ATargetHoldsItsFileWholeOrNothingAndTheLogMissesAtMostOne)
 {
     ASSERT_TRUE(dist.Ready());
     double copyLoop = 0;
-    ASSERT_TRUE(Run(-1, &copyLoop));
+    ASSERT_TRUE(Run(-1, 0, &copyLoop));
     ASSERT_EQ(Placed(), kFiles);
     ASSERT_TRUE(Uninstall().empty());
 
+    // Each kill comes after a random file, within about the time of one copy: inside the loop
+    // however fast it runs, and often in the middle of the next file.
     std::mt19937 random(20261208);
-    // Instants from the first file on, short of the loop's measured end: its pace varies from run
-    // to run.
-    std::uniform_int_distribution<int> instant(0, static_cast<int>(copyLoop * 0.8));
+    // The test sees a file some files after setup placed it: from the first half on.
+    std::uniform_int_distribution<int> after(1, kFiles / 2);
+    std::uniform_int_distribution<int> instant(0, static_cast<int>(2 * copyLoop / kFiles));
     int inTheLoop = 0;
     for (int kill = 0; kill < kKillsThenUninstall + kKillsThenInstall; ++kill) {
-        const int ms = instant(random);
+        const int placed = after(random), ms = instant(random);
         const bool installAgain = kill >= kKillsThenUninstall;
-        SCOPED_TRACE("killed " + std::to_string(ms) + " ms after the first file" + (installAgain ? ", installed again" : ""));
-        ASSERT_TRUE(Run(ms));
-        const int placed = Placed();
-        inTheLoop += placed > 0 && placed < kFiles;
+        SCOPED_TRACE("killed " + std::to_string(ms) + " ms after file " + std::to_string(placed) + " was placed" +
+                     (installAgain ? ", installed again" : ""));
+        ASSERT_TRUE(Run(placed, ms));
+        const int found = Placed();
+        inTheLoop += found > 0 && found < kFiles;
         if (installAgain) {
             Run(-1);
             EXPECT_EQ(Placed(), kFiles);
@@ -180,22 +186,47 @@ TEST_F(Kill, ATargetHoldsItsFileWholeOrNothingAndTheLogMissesAtMostOne)
 }
 
 // The uninstaller deletes the log only after its last record: killed on the way, it leaves the log
-// with the files it had not reached yet, and run again it takes the rest.
+// with the files it had not reached yet, and run again it takes the rest. Its log lists many small
+// files, so that its deletes take long enough to be come between.
 TEST_F(Kill, AnUninstallerKilledAndRunAgainLeavesNothing)
 {
-    ASSERT_TRUE(dist.Ready());
+    constexpr int kMany = 1000;
+    const std::string log = dest + "\\.UnInst.inf";
+    auto path = [&](int i) { return dest + "\\f" + std::to_string(i) + ".txt"; };
+    auto install = [&] {
+        std::string records = std::string(kProduct) + "\r\ndir " + dest + "\r\n";
+        bool made = MakeDirs(dest);
+        for (int i = 0; i < kMany; ++i) {
+            made = made && WriteTextFile(path(i), "x");
+            records += "file 0 0 " + path(i) + "\r\n";
+        }
+        return made && WriteTextFile(log, records);
+    };
+    auto left = [&] {
+        std::set<std::string> paths;
+        ListTree(dest, true, &paths);
+        return static_cast<int>(paths.size()) - (PathExists(log) ? 1 : 0);
+    };
+    // The newest record first: the last file goes first.
+    const std::string first = path(kMany - 1);
+
+    ASSERT_TRUE(install());
+    const double start = NowMs();
+    RunUninstaller();
+    const double whole = NowMs() - start;
+    ASSERT_EQ(left(), 0);
+
     std::mt19937 random(20261209);
-    // Its deletes follow each other within milliseconds.
-    std::uniform_int_distribution<int> instant(0, 4);
+    std::uniform_int_distribution<int> instant(0, static_cast<int>(whole / 2));
     int halfway = 0;
-    for (int kill = 0; kill < 6; ++kill) {
+    for (int kill = 0; kill < 4; ++kill) {
         const int ms = instant(random);
         SCOPED_TRACE("uninstaller killed " + std::to_string(ms) + " ms after its first delete");
-        ASSERT_TRUE(Run(-1));
-        RunUninstaller(ms);
-        const int placed = Placed();
-        halfway += placed > 0 && placed < kFiles;
-        EXPECT_TRUE(placed == 0 || PathExists(dest + "\\.UnInst.inf")) << "files left without their log";
+        ASSERT_TRUE(install());
+        RunUninstaller(ms, first);
+        const int remaining = left();
+        halfway += remaining > 0 && remaining < kMany;
+        EXPECT_TRUE(remaining == 0 || PathExists(log)) << "files left without their log";
         EXPECT_TRUE(Uninstall().empty());
     }
     EXPECT_GE(halfway, 2) << "the kills did not land while the uninstaller deleted files";
