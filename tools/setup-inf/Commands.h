@@ -1,0 +1,14 @@
+// The command line of setup-inf:
+//   setup-inf check PATH [--werror]
+//   setup-inf show PATH [--platform win95|nt351|nt4] [--type typical|minimum|custom]
+//   setup-inf build SOURCE OUT [--werror]
+// PATH is a Setup.inf, a readable source ("^A" for SOH) or a distribution directory.
+// Exit status: 0 done, 1 errors found (or warnings, with --werror; for show, setup refuses the
+// platform), 2 unreadable input or a wrong command line, with one line on the error stream.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+int RunSetupInf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

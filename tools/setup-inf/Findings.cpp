@@ -1,0 +1,64 @@
+// Collecting and printing findings.
+#include "setup-inf/Findings.h"
+
+#include <algorithm>
+
+namespace {
+
+// A finding stays one line whatever bytes the script gave its names.
+std::string OneLine(const std::string& text)
+{
+    std::string line;
+    for (char c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        line += byte < 0x20 ? std::string("^") + static_cast<char>(byte + '@') : std::string(1, c);
+    }
+    return line;
+}
+
+} // namespace
+
+void Findings::Add(const std::string& file, int line, Severity severity, const std::string& rawText)
+{
+    const std::string text = OneLine(rawText);
+    for (const Finding& old : found)
+        if (old.file == file && old.line == line && old.severity == severity && old.text == text)
+            return;
+    found.push_back({file, line, severity, text});
+}
+
+std::vector<std::string> Findings::Lines() const
+{
+    std::vector<Finding> sorted = found;
+    std::stable_sort(sorted.begin(), sorted.end(), [this](const Finding& a, const Finding& b) {
+        if ((a.file == script) != (b.file == script))
+            return a.file == script;
+        return a.file != b.file ? a.file < b.file : a.line < b.line;
+    });
+    std::vector<std::string> lines;
+    for (const Finding& f : sorted)
+        lines.push_back(f.file + ":" + std::to_string(f.line) +
+                        (f.severity == Severity::Error ? ": error: " : ": warning: ") + f.text);
+    return lines;
+}
+
+int Findings::Count(Severity severity) const
+{
+    return static_cast<int>(std::count_if(found.begin(), found.end(),
+                                          [severity](const Finding& f) { return f.severity == severity; }));
+}
+
+std::string Quoted(const std::string& text)
+{
+    std::string quoted = "\"";
+    for (char c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            quoted += "\\n"; // the line end that a field without its closing SOH takes in
+        else if (byte < 0x20)
+            quoted += std::string("^") + static_cast<char>(byte + '@');
+        else
+            quoted += c;
+    }
+    return quoted + "\"";
+}

@@ -1,0 +1,161 @@
+// Each line's shape: what the reader makes of a header or a file line against what its author
+// wrote, lines too long for the reader, lines it takes for remarks, file lines it drops.
+#include "setup-inf/Checks.h"
+
+namespace {
+
+const char* const kHeaderNumbersText = " (NT 3.x, NT 4, Windows 95, shared, system, Typical, Minimum)";
+
+void CheckLength(const ScriptLine& line, Findings& findings)
+{
+    if (!line.continued && line.length > kLinePieceSize)
+        findings.Error(line.number,
+                       "this line has " + std::to_string(line.length) +
+                           " characters with its line end; setup reads at most 779 at a time and "
+                           "takes the rest for a line of its own");
+}
+
+void CheckCtrlZ(const ScriptText& script, Findings& findings)
+{
+    const std::string rest = script.bytes.substr(script.readable.size() + (script.ctrlZLine ? 1 : 0));
+    if (script.ctrlZLine && rest.find_first_not_of(" \t\r\n\x1a") != std::string::npos)
+        findings.Error(script.ctrlZLine, "setup reads the script in text mode, which ends at this Ctrl-Z: it "
+                                         "never reads the lines after it; remove the Ctrl-Z");
+}
+
+void CheckRemark(const ScriptLine& line, Findings& findings)
+{
+    const std::size_t first = line.text.find_first_not_of(" \t");
+    if (first > 0 && first != std::string::npos && (line.text[first] == '@' || line.text[first] == kSoh))
+        findings.Error(line.number, "this line starts with a blank, so setup takes it for a remark: a module "
+                                    "header or a file line starts in the first column");
+}
+
+void CheckHeader(const ScriptLine& line, const HeaderLine& header, Findings& findings)
+{
+    const std::vector<std::string> fields = SohFields(HeaderStart(line.text));
+    if (fields.size() < 3) {
+        findings.Error(line.number,
+                       "the module name has no closing SOH (^A), so the header's numbers read as 0");
+        return;
+    }
+    const auto& read = header.fields.numbers;
+    std::vector<long> written;
+    bool asWritten = WrittenNumbers(fields[2], kHeaderNumbers, written);
+    for (std::size_t i = 0; asWritten && i < written.size(); ++i)
+        asWritten = written[i] == read[i];
+    if (!asWritten)
+        findings.Error(line.number,
+                       "the module header reads as " + NumbersText(read.data(), kHeaderNumbers) +
+                           kHeaderNumbersText +
+                           ", not as written: one space between the numbers, no blank before the "
+                           "first, no sign");
+    const std::size_t length = header.fields.name.size();
+    if (length > 259)
+        findings.Error(line.number, "the module name has " + std::to_string(length) +
+                                        " characters; setup keeps the first 259");
+    else if (length == 0)
+        findings.Warning(line.number, "the module name is empty: its box in Custom has no label");
+}
+
+// The fields a file line is missing, or the one whose SOH does not close; empty when it has all.
+std::string MissingField(std::size_t sohCount)
+{
+    switch (sohCount) {
+    case 1:
+        return "the source has no closing SOH (^A)";
+    case 2:
+        return "the line ends after the source: a file line has a source, a destination, a shortcut kind and "
+               "a "
+               "shortcut name";
+    case 3:
+        return "the destination has no closing SOH (^A)";
+    case 4:
+        return "the line ends before the shortcut name: write ^A^A for none";
+    case 5:
+        return "the shortcut name has no closing SOH (^A)";
+    default:
+        return "";
+    }
+}
+
+void CheckFileLine(const ScriptLine& line, Findings& findings)
+{
+    const std::vector<std::string> fields = SohFields(line.text);
+    std::vector<long> kind;
+    const bool kindWritten = fields.size() > 4 && WrittenNumbers(fields[4], 1, kind);
+    if (fields.size() < 7) {
+        // Without a shortcut the missing name changes nothing.
+        const bool harmless = fields.size() == 5 && kindWritten && kind[0] == 0;
+        const std::string text = MissingField(fields.size() - 1);
+        harmless ? findings.Warning(line.number, text) : findings.Error(line.number, text);
+        return;
+    }
+    const FileLineReading read = ReadFileLine(line.text);
+    std::string differ;
+    auto compare = [&differ](bool same, const std::string& what) {
+        if (!same)
+            differ += (differ.empty() ? "" : ", ") + what;
+    };
+    compare(read.dest == fields[3], "the destination as " + Quoted(read.dest));
+    compare(kindWritten && kind[0] == read.shortcutKind,
+            "the shortcut kind as " + std::to_string(read.shortcutKind));
+    compare(read.shortcutName == fields[5], "the shortcut name as " + Quoted(read.shortcutName));
+    if (!differ.empty())
+        findings.Error(line.number, "setup reads " + differ +
+                                        ", not as written: one space between the fields, the shortcut kind a "
+                                        "number without blank or sign");
+}
+
+// A run of file lines that belong to no module, reported once at its first line.
+void CheckDropped(const ScriptReading& reading, std::size_t first, std::size_t end, Findings& findings)
+{
+    int count = 0;
+    for (std::size_t i = first; i < end; ++i)
+        count += reading.roles[i].kind == LineKind::File;
+    const int endedBy = reading.roles[first].endedBy;
+    std::string text = endedBy ? "this file line comes after the \"@\" line " + std::to_string(endedBy) +
+                                     " without SOH, which ended its module"
+                               : "this file line comes before the first module header";
+    text += ", so setup drops it";
+    if (count > 1)
+        text += " and the " + std::to_string(count - 1) + " file line" + (count > 2 ? "s" : "") + " after it";
+    findings.Error(reading.script.lines[first].number, text + ": put it below a module header");
+}
+
+} // namespace
+
+void CheckLineShapes(const ScriptReading& reading, Findings& findings)
+{
+    const auto& lines = reading.script.lines;
+    CheckCtrlZ(reading.script, findings);
+    bool runReported = false; // the dropped file lines since the last "@" line
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ScriptLine& line = lines[i];
+        const LineRole& role = reading.roles[i];
+        CheckLength(line, findings);
+        if (line.continued || role.kind == LineKind::Head)
+            continue;
+        if (role.kind == LineKind::Header || role.kind == LineKind::BadHeader)
+            runReported = false;
+        if (role.kind == LineKind::Other)
+            CheckRemark(line, findings);
+        else if (role.kind == LineKind::BadHeader)
+            findings.Warning(line.number,
+                             "this line starts with \"@\" but no SOH follows, so setup ends the "
+                             "current module here and drops its file lines up to the next header; "
+                             "begin a remark with another character");
+        else if (role.kind == LineKind::Header)
+            CheckHeader(line, reading.headers[role.header], findings);
+        else if (role.header >= 0 && KeptSomewhere(reading, role.header))
+            CheckFileLine(line, findings);
+        else if (role.header < 0 && !runReported) {
+            std::size_t end = i;
+            while (end < lines.size() && reading.roles[end].kind != LineKind::Header &&
+                   reading.roles[end].kind != LineKind::BadHeader)
+                ++end;
+            CheckDropped(reading, i, end, findings);
+            runReported = true;
+        }
+    }
+}

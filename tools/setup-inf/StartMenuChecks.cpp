@@ -1,0 +1,151 @@
+// Shortcuts and their folder: shell links in a folder below the Programs folder on Windows 95 and
+// NT 4, Program Manager items in a group on NT 3.x, made by DDE commands that carry the names
+// unquoted (group names in setup's commands, item names in Uninstall.exe's).
+#include "setup-inf/Checks.h"
+#include "setup-inf/Placement.h"
+
+#include "script/PlatformKinds.h"
+
+#include <cstring>
+#include <map>
+
+namespace {
+
+// Program Manager commands are built in 128 bytes: "[CreateGroup(%s)]" and "[ShowGroup(%s,1)]"
+// leave 112 for a group's name, the uninstaller's "[DeleteItem(%s)]" 113 for an item's.
+constexpr std::size_t kProgmanNameLimit = 112;
+constexpr std::size_t kProgmanItemLimit = 113;
+// Program Manager ends an unquoted name at these, and a quote opens a quoted one.
+constexpr char kProgmanStops[] = ",()[]\"";
+// A file or folder name cannot take these (a backslash would mean a folder of its own).
+constexpr char kNotInFileNames[] = "\\/:*?\"<>|";
+
+char FirstOf(const std::string& text, const char* set)
+{
+    for (char c : text)
+        if (std::strchr(set, c))
+            return c;
+    return 0;
+}
+
+std::string CharText(char c)
+{
+    return Quoted(std::string(1, c));
+}
+
+// The platform kinds on which some kept file line asks for a shortcut.
+std::vector<int> KindsWithShortcuts(const ScriptReading& reading)
+{
+    std::vector<int> kinds;
+    for (int kind : AllowedKinds(reading)) {
+        bool any = false;
+        for (const ModuleAt& module : reading.On(kind).modules)
+            for (const FileAt& file : module.files)
+                any |= file.entry->shortcutKind != 0;
+        if (any)
+            kinds.push_back(kind);
+    }
+    return kinds;
+}
+
+void CheckFolderName(const ScriptReading& reading, const std::vector<int>& kinds, int line,
+                     Findings& findings)
+{
+    const std::string& folder = reading.Head().programFolder;
+    bool links = false, groups = false;
+    for (int kind : kinds)
+        (kind == kPlatformNT3 ? groups : links) = true;
+    if (folder.empty() && !kinds.empty())
+        findings.Warning(line,
+                         "the Start-menu folder name is empty: setup puts the shortcuts straight into the "
+                         "Programs folder, and Program Manager makes no group without a name");
+    if (char c = links ? FirstOf(folder, kNotInFileNames) : 0)
+        findings.Error(line, "the Start-menu folder name has a character that a folder name cannot take: " +
+                                 CharText(c) + (c == '\\' ? " (setup makes only the last level)" : ""));
+    if (!groups)
+        return;
+    if (folder.size() > kProgmanNameLimit)
+        findings.Error(line, "the Program Manager group name has " + std::to_string(folder.size()) +
+                                 " characters; its commands take at most 112");
+    if (char c = FirstOf(folder, kProgmanStops))
+        findings.Error(line, "Program Manager cannot take " + CharText(c) +
+                                 " in a group name: its commands end the name there");
+    if (folder.find('@') != std::string::npos)
+        findings.Warning(line, "the Program Manager group name has an \"@\", where Uninstall.exe cuts its "
+                               "uninstall record: it cannot remove the items");
+}
+
+void CheckShortcutName(const FileEntry& file, int line, bool links, bool items, Findings& findings)
+{
+    const std::string name = file.shortcutName;
+    if (file.shortcutKind == 0) {
+        if (!name.empty())
+            findings.Warning(line, "shortcut kind 0 makes no shortcut, so its name is not used: write 1 (the "
+                                   "user's Programs folder) or 2 (the common one)");
+        return;
+    }
+    if (name.empty())
+        findings.Warning(line,
+                         "the shortcut has no name: setup makes it as \".lnk\", or an item without a title");
+    if (char c = links ? FirstOf(name, kNotInFileNames) : 0)
+        findings.Error(line, "the shortcut name has a character that a file name cannot take: " +
+                                 CharText(c) + "; setup cannot save the shortcut");
+    if (!items)
+        return;
+    if (name.find('"') != std::string::npos)
+        findings.Error(line,
+                       "Program Manager cannot take a double quote in an item name: setup's command for it "
+                       "ends the name there");
+    else if (char c = FirstOf(name, kProgmanStops))
+        findings.Warning(line,
+                         "Uninstall.exe cannot remove this Program Manager item: its command ends the name "
+                         "at the " +
+                             CharText(c));
+    else if (name.size() > kProgmanItemLimit)
+        findings.Warning(line, "Uninstall.exe cannot remove this Program Manager item: its name has " +
+                                   std::to_string(name.size()) +
+                                   " characters and its command takes at most 113");
+}
+
+// Two shortcuts of one name in one folder: the later one replaces the first.
+void CheckSameShortcuts(const PlatformReading& platform, Findings& findings)
+{
+    std::map<std::string, int> lines;
+    for (const ModuleAt& module : platform.modules)
+        for (const FileAt& file : module.files) {
+            const FileEntry& entry = *file.entry;
+            if (entry.shortcutKind == 0)
+                continue;
+            // Windows 95 has one Programs folder for both kinds; NT 3.x one group.
+            const bool common = entry.shortcutKind != 1 && platform.kind == kPlatformNT4;
+            const auto [old, fresh] =
+                lines.emplace(Folded(entry.shortcutName) + (common ? "|c" : "|u"), file.line);
+            if (!fresh)
+                findings.Error(file.line, "this shortcut has the name of the one of line " +
+                                              std::to_string(old->second) + ", " +
+                                              Quoted(entry.shortcutName) +
+                                              ", in the same place: the one made later replaces it");
+        }
+}
+
+} // namespace
+
+void CheckStartMenu(const ScriptReading& reading, Findings& findings)
+{
+    const std::vector<int> kinds = KindsWithShortcuts(reading);
+    const auto& lines = reading.script.lines;
+    CheckFolderName(reading, kinds, lines.size() > 2 ? lines[2].number : 3, findings);
+    std::map<int, std::pair<bool, bool>> uses; // line: made as a link, made as an item
+    std::map<int, const FileAt*> entries;
+    for (int kind : AllowedKinds(reading)) {
+        for (const ModuleAt& module : reading.On(kind).modules)
+            for (const FileAt& file : module.files) {
+                (kind == kPlatformNT3 ? uses[file.line].second : uses[file.line].first) = true;
+                entries[file.line] = &file;
+            }
+        CheckSameShortcuts(reading.On(kind), findings);
+    }
+    for (const auto& [line, use] : uses)
+        if (ReadsAsWritten(lines[entries[line]->piece].text))
+            CheckShortcutName(*entries[line]->entry, line, use.first, use.second, findings);
+}

@@ -1,0 +1,187 @@
+// Where the files land: two files at one target (also through a short name), sub-directories
+// that setup cannot make, and the uninstaller that the registered uninstall command runs.
+#include "setup-inf/Checks.h"
+#include "setup-inf/Placement.h"
+#include "setup-inf/ShortNames.h"
+
+#include "script/FileNamePart.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace {
+
+const char* SelectionName(Selection selection)
+{
+    return selection == Selection::Typical   ? "Typical"
+           : selection == Selection::Minimum ? "Minimum"
+                                             : "Custom";
+}
+
+std::vector<std::string> Components(const std::string& path)
+{
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = path.find('\\', start);
+        parts.push_back(path.substr(start, end - start));
+        if (end == std::string::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+// The short name of one path that can stand for a long name of the other, or empty.
+std::string ShortNameMeeting(const std::string& a, const std::string& b)
+{
+    const auto partsA = Components(a), partsB = Components(b);
+    for (std::size_t i = 0; i < partsA.size() && i < partsB.size(); ++i) {
+        const std::string &x = partsA[i], &y = partsB[i];
+        if (IsAliasName(x) && !IsShortName(y))
+            return Quoted(x) + " can be the short name of " + Quoted(y);
+        if (IsAliasName(y) && !IsShortName(x))
+            return Quoted(y) + " can be the short name of " + Quoted(x);
+    }
+    return "";
+}
+
+// Both modules are installed together by Typical or Minimum, not only by a Custom choice.
+bool InstalledTogether(const ModuleAt& a, const ModuleAt& b)
+{
+    for (Selection selection : {Selection::Typical, Selection::Minimum})
+        if (Selects(selection, a) && Selects(selection, b))
+            return true;
+    return false;
+}
+
+void CheckSameTargets(const PlatformReading& platform, Findings& findings)
+{
+    std::map<std::string, std::vector<const Placed*>> byTarget, byShortKey;
+    const std::vector<Placed> placed = PlaceFiles(platform, Selection::Everything);
+    for (const Placed& p : placed)
+        if (p.file->whole)
+            byTarget[Folded(p.target)].push_back(&p);
+    for (auto& [target, group] : byTarget) {
+        std::sort(group.begin(), group.end(),
+                  [](const Placed* a, const Placed* b) { return a->file->line < b->file->line; });
+        const Placed& first = *group[0];
+        byShortKey[ShortKey(target)].push_back(&first);
+        for (std::size_t i = 1; i < group.size(); ++i) {
+            const std::string text = "this file goes to the same place as the one of line " +
+                                     std::to_string(first.file->line) + ", " + first.target +
+                                     ": the one placed later replaces it, or is skipped as not newer";
+            if (InstalledTogether(*first.module, *group[i]->module))
+                findings.Error(group[i]->file->line, text);
+            else
+                findings.Warning(group[i]->file->line, text + " (in a Custom installation with both ticked)");
+        }
+    }
+    for (const auto& [key, group] : byShortKey)
+        for (std::size_t i = 0; i < group.size(); ++i)
+            for (std::size_t j = 0; j < i; ++j) {
+                const std::string meeting = ShortNameMeeting(group[i]->target, group[j]->target);
+                const int a = std::min(group[i]->file->line, group[j]->file->line);
+                if (!meeting.empty())
+                    findings.Warning(std::max(group[i]->file->line, group[j]->file->line),
+                                     "this file may go to the same place as the one of line " +
+                                         std::to_string(a) + ": " + meeting);
+            }
+}
+
+void CheckDirectories(const PlatformReading& platform, std::set<int>& reported, Findings& findings)
+{
+    for (Selection selection : {Selection::Typical, Selection::Minimum, Selection::Everything})
+        for (const Placed& p : PlaceFiles(platform, selection)) {
+            if (p.missingDir.empty() || !p.file->whole || !reported.insert(p.file->line).second)
+                continue;
+            const std::string text = "setup makes only the last level of " + p.dir + ", and no file placed " +
+                                     "before this one makes " + p.missingDir + " (" +
+                                     PlatformName(platform.kind) + ", " + SelectionName(selection) +
+                                     "): give a file line further down the " + "script a destination in it";
+            if (p.module->entry->system)
+                findings.Warning(p.file->line, text + ", unless every machine has it");
+            else
+                findings.Error(p.file->line, text);
+        }
+}
+
+// The registered uninstall command runs <install dir>\Uninstall.exe.
+bool IsUninstaller(const FileEntry& file)
+{
+    return Folded(FileNamePart(file.dest)) == "UNINSTALL.EXE" ||
+           Folded(FileNamePart(file.source)) == "UNINSTALL.EXE";
+}
+
+bool AtTop(const ModuleAt& module, const FileAt& file)
+{
+    return !module.entry->system && Folded(file.entry->dest) == "UNINSTALL.EXE";
+}
+
+// Where the uninstaller is missing on each platform: per line of the uninstaller (0 when there is
+// none at all) and installation type, the platform kinds.
+using Gaps = std::map<std::pair<int, std::string>, std::vector<int>>;
+
+void CheckUninstaller(const PlatformReading& platform, Gaps& gaps, Findings& findings)
+{
+    const FileAt* top = nullptr;
+    for (const ModuleAt& module : platform.modules)
+        for (const FileAt& file : module.files) {
+            if (!IsUninstaller(*file.entry))
+                continue;
+            if (!AtTop(module, file)) {
+                findings.Error(file.line, std::string("this installs the uninstaller as ") +
+                                              (module.entry->system ? kSystemDirName : kInstallDirName) +
+                                              "\\" + file.entry->dest +
+                                              ", but the uninstall command that setup registers "
+                                              "runs " +
+                                              kInstallDirName + "\\Uninstall.exe");
+            } else if (!top || Selects(Selection::Typical, module)) {
+                top = &file;
+            }
+        }
+    if (!top) {
+        gaps[{0, ""}].push_back(platform.kind);
+        return;
+    }
+    for (Selection selection : {Selection::Typical, Selection::Minimum}) {
+        bool installed = false;
+        for (const ModuleAt& module : platform.modules)
+            for (const FileAt& file : module.files)
+                installed |= AtTop(module, file) && Selects(selection, module);
+        if (!installed)
+            gaps[{top->line, SelectionName(selection)}].push_back(platform.kind);
+    }
+}
+
+void ReportGaps(const ScriptReading& reading, const Gaps& gaps, Findings& findings)
+{
+    const std::vector<int> allowed = AllowedKinds(reading);
+    for (const auto& [where, kinds] : gaps) {
+        const std::string on = kinds.size() == allowed.size() ? "" : " on " + PlatformList(kinds);
+        if (where.first == 0)
+            findings.Error(1,
+                           "no file line installs Uninstall.exe at the top of the install directory" + on +
+                               ", where the uninstall command that setup registers runs it: add one with the "
+                               "destination (NULL) to a module of every installation type");
+        else
+            findings.Error(where.first,
+                           "a " + where.second + " installation" + on +
+                               " leaves out this module and with it Uninstall.exe, but still registers "
+                               "the uninstall command that runs it");
+    }
+}
+
+} // namespace
+
+void CheckTargets(const ScriptReading& reading, Findings& findings)
+{
+    std::set<int> reported;
+    Gaps gaps;
+    for (int kind : AllowedKinds(reading)) {
+        const PlatformReading& platform = reading.On(kind);
+        CheckSameTargets(platform, findings);
+        CheckDirectories(platform, reported, findings);
+        CheckUninstaller(platform, gaps, findings);
+    }
+    ReportGaps(reading, gaps, findings);
+}
