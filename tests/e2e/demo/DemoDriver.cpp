@@ -16,6 +16,7 @@
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,8 +26,18 @@ using ui::WizardButton;
 
 namespace {
 
-const char kProduct[] = "Sample Editor";
-const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Sample Editor";
+// The product whose registration the report and the uninstall look up: the sample's, or the one
+// that scripts/demo --dist read from the distribution's Setup.inf.
+std::string Product()
+{
+    const char* product = std::getenv("CORVEL_PRODUCT");
+    return product && *product ? product : "Sample Editor";
+}
+
+std::string UninstallKey()
+{
+    return "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + Product();
+}
 
 // The threads of a program, to hold it still.
 class Threads {
@@ -330,13 +341,14 @@ int Drive(const std::string& dist)
 int Report()
 {
     using testing_support::ReadString;
-    const std::string name = ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName");
-    const std::string command = ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
+    const std::string key = UninstallKey();
+    const std::string name = ReadString(HKEY_LOCAL_MACHINE, key, "DisplayName");
+    const std::string command = ReadString(HKEY_LOCAL_MACHINE, key, "UninstallString");
     if (name.empty()) {
-        std::printf("%s is not installed: there is no uninstall registration.\n", kProduct);
+        std::printf("%s is not installed: there is no uninstall registration.\n", Product().c_str());
         return 1;
     }
-    std::printf("The registration (HKEY_LOCAL_MACHINE\\%s):\n", kUninstallKey);
+    std::printf("The registration (HKEY_LOCAL_MACHINE\\%s):\n", key.c_str());
     std::printf("  DisplayName      %s\n  UninstallString  %s\n\n", name.c_str(), command.c_str());
 
     // The log is the quoted argument of the uninstall command.
@@ -372,9 +384,10 @@ int Report()
 int Uninstall()
 {
     using testing_support::ReadString;
-    const std::string command = ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
+    const std::string key = UninstallKey();
+    const std::string command = ReadString(HKEY_LOCAL_MACHINE, key, "UninstallString");
     if (command.empty()) {
-        std::printf("%s is not installed: there is no uninstall command.\n", kProduct);
+        std::printf("%s is not installed: there is no uninstall command.\n", Product().c_str());
         return 1;
     }
     std::printf("\nThe uninstaller, started with the registered command and answered \"y\":\n  %s\n",
@@ -389,7 +402,7 @@ int Uninstall()
     for (const std::string& line : Lines(uninstall.Output()))
         std::printf("  | %s\n", line.c_str());
     std::printf("\n  Uninstall.exe ended with status %lu\n", exitCode);
-    std::printf("  registration: %s\n", testing_support::KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey)
+    std::printf("  registration: %s\n", testing_support::KeyExists(HKEY_LOCAL_MACHINE, key)
                                               ? "still there"
                                               : "removed");
     // A running program cannot be deleted: the uninstaller leaves its own file to the next start.
