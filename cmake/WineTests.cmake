@@ -6,9 +6,12 @@
 set(CORVEL_WINE_HOME ${CMAKE_BINARY_DIR}/wine CACHE INTERNAL "Wine prefix and harness state")
 
 # corvel_wine_test(<name> COMMAND <target> [args...] [WINVER win95|nt351|nt40|default]
-#                  [WORKING_DIRECTORY dir] [TIMEOUT seconds] [ENVIRONMENT VAR=value...])
+#                  [WORKING_DIRECTORY dir] [TIMEOUT seconds] [ENVIRONMENT VAR=value...]
+#                  [ALLOW_NO_TESTS])
+# A GoogleTest executable that runs no test fails its entry (see corvel_no_vanishing_tests),
+# unless ALLOW_NO_TESTS: the entry that catches the suites no filter names.
 function(corvel_wine_test name)
-  cmake_parse_arguments(W "" "WINVER;WORKING_DIRECTORY;TIMEOUT" "COMMAND;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(W "ALLOW_NO_TESTS" "WINVER;WORKING_DIRECTORY;TIMEOUT" "COMMAND;ENVIRONMENT" ${ARGN})
   if(NOT W_WORKING_DIRECTORY)
     set(W_WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   endif()
@@ -21,6 +24,9 @@ function(corvel_wine_test name)
     RESOURCE_LOCK wine_prefix
     TIMEOUT ${W_TIMEOUT}
     ENVIRONMENT "CORVEL_WINE_HOME=${CORVEL_WINE_HOME};CORVEL_WINVER=${W_WINVER};${W_ENVIRONMENT}")
+  if(NOT W_ALLOW_NO_TESTS)
+    corvel_no_vanishing_tests(${name})
+  endif()
 endfunction()
 
 # corvel_wine_gtest(<target> [WINVER v] ...): one ctest entry that runs a GoogleTest executable.
