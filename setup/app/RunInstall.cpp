@@ -3,13 +3,12 @@
 // when it returns, without a message loop of its own.
 #include "app/SetupApp.h"
 #include "engine/Platform.h"
+#include "engine/ScopedWin.h"
 #include "engine/SystemFolders.h"
 #include "engine/UninstallLog.h"
 #include "wizard/InstallSheet.h"
 #include "wizard/ProgressDlg.h"
 #include "wizard/Splash.h"
-
-#include <objbase.h>
 
 #include <string>
 
@@ -71,7 +70,7 @@ bool CSetupApp::RunInstall()
     CSplash splash;
     splash.Create();
     splash.ShowWindow(SW_SHOW);
-    CoInitialize(nullptr);   // the shell link object needs COM on this thread
+    const ComApartment com;   // the shell link object needs COM on this thread
 
     // Each failure has shown its own message, in front of the splash window.
     if (!DetectPlatform() || !LookupSystemFolders() || !ReadSetupScript())

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <ddeml.h>
+#include <objbase.h>
 #include <unknwn.h>
 
 // A handle closed by Traits::Close when the owner goes; Traits::Invalid() marks "none".
@@ -124,4 +125,21 @@ public:
 
 private:
     HCONV conv;
+};
+
+// COM on this thread while the owner lives: every CoInitialize that succeeds is balanced by a
+// CoUninitialize, as COM asks.
+class ComApartment {
+public:
+    ComApartment() : initialized(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComApartment()
+    {
+        if (initialized)
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialized;
 };
