@@ -94,8 +94,13 @@ HPROPSHEETPAGE CPropertyPage::CreatePage()
 
 bool CPropertyPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    if (message == WM_NOTIFY)
-        return OnSheetNotify(reinterpret_cast<NMHDR*>(lParam)->code, result);
+    // The sheet's notifications only: a control of the page sends its own, whose codes could
+    // read as the sheet's.
+    if (message == WM_NOTIFY) {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == GetParent(m_hWnd))
+            return OnSheetNotify(header->code, result);
+    }
     return CDialog::OnMessage(message, wParam, lParam, result);
 }
 

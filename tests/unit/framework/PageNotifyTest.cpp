@@ -20,6 +20,8 @@ public:
     BOOL OnQueryCancel() override { return Called("querycancel", boolAnswer); }
     void OnReset() override { Called("reset", 0); }
 
+    using CPropertyPage::OnMessage;
+
     BOOL boolAnswer = TRUE;
     LRESULT jumpAnswer = 0;
     std::string called;
@@ -78,6 +80,27 @@ TEST(PageNotify, OtherCodesAreLeftToTheSheet)
         EXPECT_EQ(result, 77);
         EXPECT_EQ(page.called, "");
     }
+}
+
+// A WM_NOTIFY is the sheet's when it comes from the page's parent; a control's own codes (a list
+// view's, say) can have the values of PSN_ codes and must not move the wizard.
+TEST(PageNotify, OnlyTheSheetsNotificationsReachTheOverridables)
+{
+    HWND sheet = CreateWindowA("STATIC", "sheet", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND pageWindow = CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 5, 5, sheet, nullptr, nullptr, nullptr);
+    HWND control = CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 2, 2, pageWindow, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(sheet && pageWindow && control);
+    for (HWND from : {sheet, control}) {
+        AnsweringPage page;
+        page.m_hWnd = pageWindow;
+        NMHDR header{from, 0, UINT(PSN_WIZNEXT)};
+        LRESULT result = 77;
+        const bool taken = page.OnMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header), &result);
+        EXPECT_EQ(taken, from == sheet);
+        EXPECT_EQ(page.called, from == sheet ? "next" : "");
+        page.m_hWnd = nullptr;
+    }
+    DestroyWindow(sheet);
 }
 
 TEST(PageNotify, DefaultsLetEveryMoveHappen)
