@@ -2,7 +2,8 @@
 
 # corvel_options(<target>): warnings on and clean; on the host, sanitizers.
 function(corvel_options target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  set_target_properties(${target} PROPERTIES COMPILE_WARNING_AS_ERROR ON)
   if(CORVEL_WIN32)
     # The programs must load on Windows 95 and NT 3.51/4.0: old structure sizes, old subsystem.
     target_compile_definitions(${target} PRIVATE WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_IE=0x0300
@@ -30,3 +31,11 @@ if(NOT CORVEL_WIN32 AND CORVEL_SANITIZE)
     set(CORVEL_FUZZING OFF)
   endif()
 endif()
+
+# corvel_setup_resources(): the targets of this directory that compile setup.rc rebuild it when
+# its header or its pictures change (windres reports no dependencies of its own).
+function(corvel_setup_resources)
+  set(dir ${PROJECT_SOURCE_DIR}/setup/resources)
+  set_source_files_properties(${dir}/setup.rc PROPERTIES OBJECT_DEPENDS
+    "${dir}/resource.h;${dir}/setup.ico;${dir}/welcome.bmp;${dir}/finish.bmp")
+endfunction()
