@@ -15,10 +15,14 @@ include(ExternalProject)
 # (no tests, no sanitizers), so that the build runs the very checker the authors run.
 set(corvel_host_tools ${CMAKE_BINARY_DIR}/host-tools)
 set(CORVEL_SETUP_INF ${corvel_host_tools}/tools/setup-inf/setup-inf)
+# The host preset's compilers (scripts/bootstrap installs clang), or the system's own.
+find_program(CORVEL_HOST_CC NAMES clang cc gcc REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+find_program(CORVEL_HOST_CXX NAMES clang++ c++ g++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
 ExternalProject_Add(setup-inf-host
   SOURCE_DIR ${PROJECT_SOURCE_DIR}
   BINARY_DIR ${corvel_host_tools}
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DCORVEL_TESTS=OFF -DCORVEL_SANITIZE=OFF
+             -DCMAKE_C_COMPILER=${CORVEL_HOST_CC} -DCMAKE_CXX_COMPILER=${CORVEL_HOST_CXX}
   BUILD_COMMAND ${CMAKE_COMMAND} --build ${corvel_host_tools} --target setup-inf
   BUILD_BYPRODUCTS ${CORVEL_SETUP_INF}
   BUILD_ALWAYS ON
