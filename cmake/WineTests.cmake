@@ -5,6 +5,13 @@
 # Manager, and some switch the Windows version the prefix reports.
 set(CORVEL_WINE_HOME ${CMAKE_BINARY_DIR}/wine CACHE INTERNAL "Wine prefix and harness state")
 
+# corvel_wine_path(<var> <path>): the Windows name of a build-tree path inside our prefixes,
+# where drive Z: is the Linux root; backslashes doubled for a C string in a compile definition.
+function(corvel_wine_path var path)
+  string(REPLACE "/" "\\\\" windows "Z:${path}")
+  set(${var} "${windows}" PARENT_SCOPE)
+endfunction()
+
 # corvel_wine_test(<name> COMMAND <target> [args...] [WINVER win95|nt351|nt40|default]
 #                  [WORKING_DIRECTORY dir] [TIMEOUT seconds] [ENVIRONMENT VAR=value...]
 #                  [ALLOW_NO_TESTS])
