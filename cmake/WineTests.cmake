@@ -4,6 +4,9 @@
 # Every Wine test holds the prefix lock: they share its registry, its desktop and its Program
 # Manager, and some switch the Windows version the prefix reports.
 set(CORVEL_WINE_HOME ${CMAKE_BINARY_DIR}/wine CACHE INTERNAL "Wine prefix and harness state")
+# Set here, with the tests, so that the toolchain file only describes the compilers; every target
+# made after this include runs under it.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/wine/wine-run)
 
 # corvel_wine_path(<var> <path>): the Windows name of a build-tree path inside our prefixes,
 # where drive Z: is the Linux root; backslashes doubled for a C string in a compile definition.

@@ -15,5 +15,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Nothing beside the system DLLs: the C++ runtime and libgcc go into each executable.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# ctest runs every test executable inside the build tree's own Wine prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../tests/wine/wine-run")
