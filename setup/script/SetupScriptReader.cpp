@@ -3,6 +3,7 @@
 #include "script/FileNamePart.h"
 #include "script/PlatformKinds.h"
 #include "script/ScanLine.h"
+#include "script/ScriptPatterns.h"
 
 #include <algorithm>
 #include <cstring>
@@ -66,7 +67,7 @@ ModuleEntry* ReadModuleHeader(const char* line, int platformKind)
     if (*header != kSoh)
         return nullptr;
     ModuleEntry module{};
-    ScanLine(header, "\x01%s\x01 %d %d %d %d %d %d %d\n",
+    ScanLine(header, kHeaderPattern,
              {module.name, &module.onNT351, &module.onNT4, &module.onWin95, &module.shared,
               &module.system, &module.typical, &module.minimum});
     return ExistsOn(module, platformKind) ? new ModuleEntry(module) : nullptr;
@@ -94,7 +95,7 @@ void ReadFileLine(const char* line, ModuleEntry& module)
     FileEntry* file = new FileEntry{};
     file->next = module.files;
     module.files = file;
-    ScanLine(line, "\x01%s\x01 \x01%s\x01 %d \x01%s\x01",
+    ScanLine(line, kFileLinePattern,
              {file->source, file->dest, &file->shortcutKind, file->shortcutName});
     CompleteDest(*file);
 }
@@ -108,7 +109,7 @@ int ReadScriptModel(std::FILE* script, int platformKind, ScriptModel& model,
     char formatName[kPathBufferSize];
     int format = 0;
     ReadLine(script, line);
-    ScanLine(line, "\x01%s\x01 %d", {formatName, &format});
+    ScanLine(line, kFormatPattern, {formatName, &format});
     if (format < 1) {
         report("Unknown .inf file format.");
         return 0;
@@ -119,7 +120,7 @@ int ReadScriptModel(std::FILE* script, int platformKind, ScriptModel& model,
     ReadLine(script, line);
     model.programFolder = RightTrimmed(line);
     ReadLine(script, line);
-    ScanLine(line, "%d %d %d", {&model.allowNT351, &model.allowNT4, &model.allowWin95});
+    ScanLine(line, kPlatformsPattern, {&model.allowNT351, &model.allowNT4, &model.allowWin95});
     if (const char* refusal = Refusal(model, platformKind)) {
         report(refusal);
         return 0;

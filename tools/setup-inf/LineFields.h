@@ -3,15 +3,12 @@
 // the line does not say what it seems to.
 #pragma once
 
+#include "script/ScriptPatterns.h"
+
 #include <array>
 #include <string>
 #include <vector>
 
-// The reader's patterns (setup/script/SetupScriptReader.cpp).
-constexpr char kFormatPattern[] = "\x01%s\x01 %d";
-constexpr char kPlatformsPattern[] = "%d %d %d";
-constexpr char kHeaderPattern[] = "\x01%s\x01 %d %d %d %d %d %d %d\n";
-constexpr char kFileLinePattern[] = "\x01%s\x01 \x01%s\x01 %d \x01%s\x01";
 
 // A header's numbers, in their order.
 enum HeaderNumber { kOnNT351, kOnNT4, kOnWin95, kShared, kSystem, kTypical, kMinimum, kHeaderNumbers };
