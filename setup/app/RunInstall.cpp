@@ -3,13 +3,15 @@
 // when it returns, without a message loop of its own.
 #include "app/SetupApp.h"
 #include "engine/Platform.h"
-#include "engine/ScopedWin.h"
 #include "engine/SystemFolders.h"
 #include "engine/UninstallLog.h"
+#include "platform/ScopedWin.h"
 #include "wizard/InstallSheet.h"
 #include "wizard/ProgressDlg.h"
 #include "wizard/Splash.h"
 
+#include <cstdio>
+#include <optional>
 #include <string>
 
 namespace {
@@ -26,9 +28,9 @@ void CopyPath(char (&buffer)[kPathBufferSize], const std::string& text)
 bool IsSelected(const ModuleEntry& module, int index, const CInstallSheet& sheet)
 {
     switch (sheet.installTypeTab.installType) {
-    case 0:
+    case kTypicalInstall:
         return module.typical != 0;
-    case 1:
+    case kMinimumInstall:
         return module.minimum != 0;
     default:
         return index >= kModuleBoxes || sheet.modulesTab.checks[index] != 0;
@@ -47,11 +49,29 @@ private:
     CSetupApp* app;
 };
 
-} // namespace
+// While it lives, the install context writes to the uninstall log it opened; closed when it goes.
+class UninstallLogInUse {
+public:
+    explicit UninstallLogInUse(InstallContext& install) : install(install)
+    {
+        install.log = OpenUninstallLog(install.installDir, install.productName.c_str());
+    }
+    ~UninstallLogInUse()
+    {
+        if (install.log)
+            std::fclose(install.log);
+        install.log = nullptr;
+    }
+    UninstallLogInUse(const UninstallLogInUse&) = delete;
+    UninstallLogInUse& operator=(const UninstallLogInUse&) = delete;
+
+private:
+    InstallContext& install;
+};
 
 // Sets every module's `selected` flag and returns the number of files to place. The count is
 // 16 bits wide, as the progress bar's range is.
-static WORD SelectModules(ModuleEntry* modules, const CInstallSheet& sheet)
+WORD SelectModules(ModuleEntry* modules, const CInstallSheet& sheet)
 {
     WORD fileCount = 0;
     int index = 0;
@@ -64,9 +84,11 @@ static WORD SelectModules(ModuleEntry* modules, const CInstallSheet& sheet)
     return fileCount;
 }
 
+} // namespace
+
 bool CSetupApp::RunInstall()
 {
-    CInstallSheet sheet("Corvel Installation Wizard");
+    CInstallSheet sheet("Corvel Installation Wizard", script);
     CSplash splash;
     splash.Create();
     splash.ShowWindow(SW_SHOW);
@@ -86,26 +108,27 @@ bool CSetupApp::RunInstall()
     progress.ShowWindow(SW_SHOW);
     progress.SetFocus();
     progress.SetStatusText("Prepering to copy files");
-    CopyPath(InstallDir, sheet.welcomeTab.destPath);
-    CopyPath(MenuFolder, sheet.selectFolderTab.folderName);
-    const WORD fileCount = SelectModules(modules, sheet);
+    CopyPath(install.installDir, sheet.welcomeTab.destPath);
+    CopyPath(install.menuFolder, sheet.selectFolderTab.folderName);
+    install.productName = script.productName;
+    const WORD fileCount = SelectModules(script.modules, sheet);
 
     // Only the last level is created: a destination whose parent is missing is refused.
-    runDirectories.Begin();
-    if (!runDirectories.Create(InstallDir) && GetLastError() != ERROR_ALREADY_EXISTS) {
+    install.runDirectories.Begin();
+    if (!install.runDirectories.Create(install.installDir) && GetLastError() != ERROR_ALREADY_EXISTS) {
         AfxMessageBox("Failed to create destination directory. Install aborted.");
         return false;
     }
-    logFile = OpenUninstallLog(InstallDir, productName.c_str());
-    runDirectories.Put(InstallDir, kUninstallLogName);
-    if (!logFile) {
+    std::optional<UninstallLogInUse> log(std::in_place, install);
+    install.runDirectories.Put(install.installDir, kUninstallLogName);
+    if (!install.log) {
         AfxMessageBox("Failed to create Uninstall information file. Install aborted.");
         return false;
     }
 
     progress.progressBar.SetRange(0, static_cast<short>(fileCount));
     progress.progressBar.SetStep(1);
-    for (ModuleEntry* module = modules; module; module = module->next) {
+    for (ModuleEntry* module = script.modules; module; module = module->next) {
         if (!module->selected)
             continue;
         progress.SetStatusText(("Copying files (" + std::string(module->name) + ")...").c_str());
@@ -118,15 +141,14 @@ bool CSetupApp::RunInstall()
         progress.ShowNow();
     }
 
-    runDirectories.End();
+    install.runDirectories.End();
     progress.SetFileText("");
     progress.SetStatusText("Registering Uninstall program...");
     RegisterUninstall();
     progress.DestroyWindow();
-    std::fclose(logFile);
-    logFile = nullptr;
+    log.reset();   // complete before the last message
 
-    AfxMessageBox(rebootNeeded ? "Installation complete. You must now reboot the machine."
+    AfxMessageBox(install.rebootNeeded ? "Installation complete. You must now reboot the machine."
                                : "Installation complete. You can now run the installed program.");
     return false;
 }
@@ -135,10 +157,10 @@ bool CSetupApp::RunInstall()
 // that starts the uninstaller on this installation's log. Each call logs its own record.
 void CSetupApp::RegisterUninstall()
 {
-    const std::string key = kUninstallKey + productName;
+    const std::string key = kUninstallKey + install.productName;
     const std::string command =
-        std::string(InstallDir) + "\\Uninstall.exe \"" + InstallDir + "\\.UnInst.inf\"";
+        std::string(install.installDir) + "\\Uninstall.exe \"" + install.installDir + "\\.UnInst.inf\"";
     CreateRegistryKey(HKEY_LOCAL_MACHINE, key.c_str());
-    SetRegistryString(HKEY_LOCAL_MACHINE, (key + "\\DisplayName").c_str(), productName.c_str());
+    SetRegistryString(HKEY_LOCAL_MACHINE, (key + "\\DisplayName").c_str(), install.productName.c_str());
     SetRegistryString(HKEY_LOCAL_MACHINE, (key + "\\UninstallString").c_str(), command.c_str());
 }

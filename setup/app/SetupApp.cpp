@@ -1,11 +1,7 @@
-// The install context shared by the install engine: the destination directory and the
-// Start-menu folder chosen in the wizard.
+// The application object's hooks into the framework.
 #include "app/SetupApp.h"
 
 #include "wizard/ProgressDlg.h"
-
-char InstallDir[kPathBufferSize];
-char MenuFolder[kPathBufferSize];
 
 BOOL CSetupApp::InitInstance()
 {

@@ -1,15 +1,16 @@
-// File placement: one file of one selected module put where it belongs — its directory, the
-// versioned copy, the replacement at the next start for a file in use, its shared count, its log
-// records and its Start-menu entry.
-#include "app/SetupApp.h"
+#include "engine/FilePlacement.h"
+
 #include "engine/FileExists.h"
 #include "engine/PathLimit.h"
 #include "engine/Platform.h"
 #include "engine/ProgramManager.h"
+#include "engine/SharedCount.h"
 #include "engine/ShellLink.h"
 #include "engine/SystemFolders.h"
 #include "engine/UninstallLog.h"
+#include "engine/VersionedCopy.h"
 #include "engine/VifBits.h"
+#include "framework/WinApp.h"
 #include "script/FileNamePart.h"
 
 #include <cstring>
@@ -100,12 +101,13 @@ Replacement ReplaceAtNextStart(const std::string& source, const std::string& tar
 }
 
 // The file's shell link, or its Program Manager item on Windows NT 3.x, with their records.
-void MakeStartMenuEntry(FILE* log, const FileEntry* file, const std::string& target, const char* description)
+void MakeStartMenuEntry(const InstallContext& install, const FileEntry* file, const std::string& target)
 {
+    FILE* log = install.log;
     if (PlatformKind == kPlatformNT3) {
-        WritePmngrRecord(log, MenuFolder, file->shortcutName);
+        WritePmngrRecord(log, install.menuFolder, file->shortcutName);
         bool groupActive = false;
-        AddProgmanGroup(MenuFolder, &groupActive);
+        AddProgmanGroup(install.menuFolder, &groupActive);
         if (groupActive)
             AddProgmanItem(file->shortcutName, target.c_str());
         return;
@@ -113,19 +115,19 @@ void MakeStartMenuEntry(FILE* log, const FileEntry* file, const std::string& tar
     if (PlatformKind != kPlatformWin95 && PlatformKind != kPlatformNT4)
         return;
     const std::string folder =
-        JoinPath(file->shortcutKind == 1 ? UserProgramFolderDir : ProgramFolderDir, MenuFolder);
+        JoinPath(file->shortcutKind == 1 ? UserProgramFolderDir : ProgramFolderDir, install.menuFolder);
     // Logged first and every time: the uninstaller removes the folder once it is empty.
     WriteDirRecord(log, folder.c_str());
     CreateDirectoryPath(folder.c_str());
     const std::string link = JoinPath(folder.c_str(), file->shortcutName) + ".lnk";
     if (WithinPathLimit(link.c_str()))
-        CreateShortcut(target.c_str(), link.c_str(), description);
+        CreateShortcut(target.c_str(), link.c_str(), install.productName.c_str());
     WriteShortcutRecord(log, link.c_str());
 }
 
 } // namespace
 
-bool CSetupApp::InstallFile(ModuleEntry* module, FileEntry* file)
+bool InstallFile(InstallContext& install, const ModuleEntry* module, const FileEntry* file)
 {
     char curDir[kPathBufferSize] = "";
     char srcDir[kPathBufferSize];
@@ -141,9 +143,9 @@ bool CSetupApp::InstallFile(ModuleEntry* module, FileEntry* file)
     if (module->system)
         SearchDuplicates(destName, curDir);
 
-    const std::string fileDir = FileDirectory(module->system ? SystemDir : InstallDir, subDir);
-    if (!subDir.empty() && runDirectories.Create(fileDir))
-        WriteDirRecord(logFile, fileDir.c_str());
+    const std::string fileDir = FileDirectory(module->system ? SystemDir : install.installDir, subDir);
+    if (!subDir.empty() && install.runDirectories.Create(fileDir))
+        WriteDirRecord(install.log, fileDir.c_str());
     if (!curDir[0])
         SetPathBuffer(curDir, fileDir);
     const std::string target = JoinPath(fileDir.c_str(), destName);
@@ -151,7 +153,7 @@ bool CSetupApp::InstallFile(ModuleEntry* module, FileEntry* file)
     char tmpFile[kPathBufferSize];
     DWORD tmpFileLen = sizeof tmpFile;
     const DWORD first =
-        CopyVersionedFile(0, srcName, destName, srcDir, fileDir.c_str(), curDir, tmpFile, &tmpFileLen);
+        CopyVersionedFile(install, 0, srcName, destName, srcDir, fileDir.c_str(), curDir, tmpFile, &tmpFileLen);
     // The copy in place is as new or newer. A delete refused with access denied carries
     // VIF_SRCOLD too, but there the copy in place is in use: the forced attempt takes it on.
     if ((first & VIF_SRCOLD) && !(first & VIF_CANNOTDELETE))
@@ -161,15 +163,15 @@ bool CSetupApp::InstallFile(ModuleEntry* module, FileEntry* file)
         return false;
     }
     if (first != 0) {
-        const DWORD second = CopyVersionedFile(kCopyForce, srcName, destName, srcDir, fileDir.c_str(), curDir,
-                                               tmpFile, &tmpFileLen);
+        const DWORD second = CopyVersionedFile(install, kCopyForce, srcName, destName, srcDir, fileDir.c_str(),
+                                               curDir, tmpFile, &tmpFileLen);
         if (second & (VIF_FILEINUSE | VIF_OUTOFMEMORY)) {
             const Replacement replacement = ReplaceAtNextStart(JoinPath(srcDir, srcName), target);
-            runDirectories.Put(fileDir, std::string(destName) + ".tmp");
+            install.runDirectories.Put(fileDir, std::string(destName) + ".tmp");
             if (replacement == Replacement::Skipped)
                 return false;
             if (replacement == Replacement::Scheduled)
-                rebootNeeded = 1;
+                install.rebootNeeded = 1;
         } else if (second != 0) {
             std::string failure = std::string("Failed to install file: ") + srcDir + "\\" + srcName +
                                   " --> " + fileDir + "\\" + destName + "\r\nFlags = " + VifFlagNames(second);
@@ -178,11 +180,11 @@ bool CSetupApp::InstallFile(ModuleEntry* module, FileEntry* file)
         }
     }
 
-    runDirectories.Put(fileDir, destName);
+    install.runDirectories.Put(fileDir, destName);
     if ((PlatformKind == kPlatformNT3 || PlatformKind == kPlatformNT4) && (module->shared || module->system))
-        IncrementSharedCount(target.c_str());
-    WriteFileRecord(logFile, module->shared, module->system, target.c_str());
+        IncrementSharedCount(install, target.c_str());
+    WriteFileRecord(install.log, module->shared, module->system, target.c_str());
     if (file->shortcutKind != 0)
-        MakeStartMenuEntry(logFile, file, target, productName.c_str());
+        MakeStartMenuEntry(install, file, target);
     return true;
 }

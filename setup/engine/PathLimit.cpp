@@ -1,7 +1,7 @@
 // The platform's file calls behind the path limit.
 #include "engine/PathLimit.h"
 
-#include "engine/ScopedWin.h"
+#include "platform/ScopedWin.h"
 #include "script/InstallModel.h"
 
 #include <cstring>

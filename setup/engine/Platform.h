@@ -1,7 +1,7 @@
 // The platform the installer runs on, decided once at the start of the run.
 #pragma once
 
-#include "script/PlatformKinds.h"
+#include "platform/PlatformKinds.h"
 
 #include <windows.h>
 

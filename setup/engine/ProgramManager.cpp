@@ -1,6 +1,6 @@
 #include "engine/ProgramManager.h"
 
-#include "engine/ScopedWin.h"
+#include "platform/ScopedWin.h"
 #include "framework/WinApp.h"
 
 #include <cstdarg>
@@ -63,11 +63,11 @@ std::string DirectoryOf(const char* target)
     return dir;
 }
 
-// Adds each line of a group list to the combo box: lines end at a line feed, empty ones are
-// skipped, and a line is cut at its last carriage return. The list ends at its size or its
-// first NUL, whichever comes first.
-void AddGroupLines(HWND comboBox, const std::vector<char>& list)
+// The lines of a group list: lines end at a line feed, empty ones are skipped, and a line is cut
+// at its last carriage return. The list ends at its size or its first NUL, whichever comes first.
+std::vector<std::string> GroupLines(const std::vector<char>& list)
 {
+    std::vector<std::string> names;
     size_t end = 0;
     while (end < list.size() && list[end] != '\0')
         ++end;
@@ -81,10 +81,11 @@ void AddGroupLines(HWND comboBox, const std::vector<char>& list)
             size_t lastReturn = line.rfind('\r');
             if (lastReturn != std::string::npos)
                 line.erase(lastReturn);
-            SendMessageA(comboBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+            names.push_back(line);
         }
         start = lineEnd + 1;
     }
+    return names;
 }
 
 } // namespace
@@ -141,30 +142,28 @@ int AddProgmanItem(const char* title, const char* target)
     return 1;
 }
 
-int ListProgmanGroups(HWND comboBox)
+std::vector<std::string> ProgmanGroupNames()
 {
     ScopedDdeClient client;
     if (!client.Valid())
-        return 0;
-    HDDEDATA reply = nullptr;
+        return {};
+    HDDEDATA answer = nullptr;
     {
         ScopedHsz progman(client.Instance(), "PROGMAN");
         ScopedConversation conv(ConnectToProgman(client.Instance(), progman.Get()));
         ScopedHsz groups(client.Instance(), "Groups");
         if (groups.Get())
-            reply = DdeClientTransaction(nullptr, 0, conv.Get(), groups.Get(), CF_TEXT, XTYP_REQUEST,
-                                         kItemTimeout, nullptr);
+            answer = DdeClientTransaction(nullptr, 0, conv.Get(), groups.Get(), CF_TEXT, XTYP_REQUEST,
+                                          kItemTimeout, nullptr);
     }
+    // Freed before the client instance that owns it is uninitialised.
+    const ScopedDdeData reply(answer);
     std::vector<char> list;
-    // A request answers a data handle, or 0; TRUE is the answer of transactions without data.
-    if (reply && reply != reinterpret_cast<HDDEDATA>(TRUE)) {
-        DWORD size = 0;
-        if (const BYTE* bytes = DdeAccessData(reply, &size)) {
+    DWORD size = 0;
+    if (reply.Get())
+        if (const BYTE* bytes = DdeAccessData(reply.Get(), &size)) {
             list.assign(bytes, bytes + size);
-            DdeUnaccessData(reply);
+            DdeUnaccessData(reply.Get());
         }
-        DdeFreeDataHandle(reply);
-    }
-    AddGroupLines(comboBox, list);
-    return 1;
+    return GroupLines(list);
 }

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 // Makes the group, or makes the existing group of that name the active one, and shows it; items
 // are added to the active group. Shows a message when the group could not be made. 1 once the
 // commands were attempted; 0 when the command buffer or the DDE client could not be set up.
@@ -15,6 +18,6 @@ int AddProgmanGroup(const char* group, bool* active = nullptr);
 // is shown on failure. 1 once attempted; 0 when the DDE client could not be set up.
 int AddProgmanItem(const char* title, const char* target);
 
-// Appends the names of Program Manager's groups, in its order, to the combo box's list. 1 once
-// asked; 0 when the DDE client could not be set up.
-int ListProgmanGroups(HWND comboBox);
+// The names of Program Manager's groups, in its order; none when it could not be asked or did
+// not answer in time.
+std::vector<std::string> ProgmanGroupNames();

@@ -1,8 +1,8 @@
-// Registry keys and text values that setup makes, each logged as a "key" record once it exists.
-#include "app/SetupApp.h"
-#include "engine/ScopedWin.h"
+#include "engine/RegistryEntries.h"
+
 #include "engine/UninstallLog.h"
 #include "engine/ValuePath.h"
+#include "platform/ScopedWin.h"
 
 #include <cstring>
 
@@ -27,7 +27,7 @@ const char* RootName(HKEY root)
 
 } // namespace
 
-int CSetupApp::CreateRegistryKey(HKEY root, const char* keyPath)
+int CreateRegistryKey(InstallContext& install, HKEY root, const char* keyPath)
 {
     char noClass[] = "";
     ScopedRegKey key;
@@ -35,11 +35,11 @@ int CSetupApp::CreateRegistryKey(HKEY root, const char* keyPath)
                         key.Out(), nullptr) != ERROR_SUCCESS)
         return 0;
     key.Reset();
-    WriteKeyRecord(logFile, RootName(root), keyPath);
+    WriteKeyRecord(install.log, RootName(root), keyPath);
     return 1;
 }
 
-int CSetupApp::SetRegistryString(HKEY root, const char* valuePath, const char* text)
+int SetRegistryString(InstallContext& install, HKEY root, const char* valuePath, const char* text)
 {
     ValuePath value;
     if (!SplitValuePath(valuePath, &value))
@@ -52,6 +52,6 @@ int CSetupApp::SetRegistryString(HKEY root, const char* valuePath, const char* t
     key.Reset();
     if (written != ERROR_SUCCESS)
         return 0;
-    WriteKeyRecord(logFile, RootName(root), valuePath);
+    WriteKeyRecord(install.log, RootName(root), valuePath);
     return 1;
 }

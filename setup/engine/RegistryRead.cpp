@@ -1,6 +1,6 @@
 #include "engine/RegistryRead.h"
 
-#include "engine/ScopedWin.h"
+#include "platform/ScopedWin.h"
 #include "engine/ValuePath.h"
 #include "script/InstallModel.h"
 

@@ -1,8 +1,8 @@
-// The reference counts of shared files under SharedDLLs, raised once per placement so that an
-// uninstall deletes a file only when no product counts on it any more.
-#include "app/SetupApp.h"
-#include "engine/ScopedWin.h"
+#include "engine/SharedCount.h"
+
 #include "engine/UninstallLog.h"
+#include "framework/WinApp.h"
+#include "platform/ScopedWin.h"
 
 #include <cstdio>
 
@@ -13,7 +13,7 @@ const DWORD kHighestCount = 0xFFFFFFFF;
 
 } // namespace
 
-int CSetupApp::IncrementSharedCount(const char* path)
+int IncrementSharedCount(InstallContext& install, const char* path)
 {
     // The system keeps this key; setup never makes it.
     ScopedRegKey key;
@@ -45,6 +45,6 @@ int CSetupApp::IncrementSharedCount(const char* path)
     }
     // Only a count that was raised is logged: the uninstaller lowers every one it reads, and a
     // count lowered that was never raised can delete a file that another product counts on.
-    WriteIncRecord(logFile, path);
+    WriteIncRecord(install.log, path);
     return 1;
 }

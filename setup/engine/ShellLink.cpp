@@ -1,6 +1,6 @@
 #include "engine/ShellLink.h"
 
-#include "engine/ScopedWin.h"
+#include "platform/ScopedWin.h"
 #include "script/InstallModel.h"
 
 #include <objidl.h>

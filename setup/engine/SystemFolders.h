@@ -3,7 +3,7 @@
 // directory and the system directory.
 #pragma once
 
-#include "script/InstallModel.h"
+#include "platform/PathBuffer.h"
 
 // Empty until the lookup; read-only after it.
 extern char ProgramDir[kPathBufferSize];             // on NT 3.x the Windows directory's drive, "C:"

@@ -2,7 +2,7 @@
 // backslash in a 260-byte work buffer.
 #pragma once
 
-#include "script/InstallModel.h"
+#include "platform/PathBuffer.h"
 
 struct ValuePath {
     char keyPath[kPathBufferSize];

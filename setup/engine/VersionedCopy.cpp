@@ -1,12 +1,12 @@
-// The versioned copy: a file goes over the copy in place only when it is strictly later by date
-// and not older by file version; every other outcome is a word of VIF_ bits.
-#include "app/SetupApp.h"
+#include "engine/VersionedCopy.h"
+
 #include "engine/ErrorClasses.h"
 #include "engine/FileExists.h"
 #include "engine/FileVersion.h"
 #include "engine/PathLimit.h"
 #include "engine/VifBits.h"
 #include "engine/WholeFile.h"
+#include "framework/WinApp.h"
 
 #include <cstring>
 
@@ -88,9 +88,8 @@ DWORD ReplaceCurrent(const std::string& source, const FileLook& src, const std::
 
 } // namespace
 
-DWORD CSetupApp::CopyVersionedFile(DWORD flags, const char* srcFileName, const char* destFileName,
-                                   const char* srcDir, const char* destDir, char* curDir, char* /*tmpFile*/,
-                                   DWORD* tmpFileLen)
+DWORD CopyVersionedFile(InstallContext& install, DWORD flags, const char* srcFileName, const char* destFileName,
+                        const char* srcDir, const char* destDir, char* curDir, char* /*tmpFile*/, DWORD* tmpFileLen)
 {
     *tmpFileLen = 0;
     if (!std::strchr(curDir, '\\'))
@@ -109,7 +108,7 @@ DWORD CSetupApp::CopyVersionedFile(DWORD flags, const char* srcFileName, const c
     // that nothing can stand there, there is nothing to look at.
     FileLook cur;
     cur.error = ERROR_FILE_NOT_FOUND;
-    const bool mayExist = curDir[0] && runDirectories.MayHold(curDir, destFileName);
+    const bool mayExist = curDir[0] && install.runDirectories.MayHold(curDir, destFileName);
     if (mayExist && !force) {
         cur = LookAtFile(current.c_str());
         if (cur.found) {

@@ -3,7 +3,7 @@
 // when setup is killed halfway through a copy.
 #pragma once
 
-#include "engine/ScopedWin.h"
+#include "platform/ScopedWin.h"
 
 #include <windows.h>
 

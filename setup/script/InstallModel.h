@@ -2,8 +2,7 @@
 // linked with the newest entry at its head, so walks meet them in reverse script order.
 #pragma once
 
-// Paths and names in records hold at most 259 characters and the terminator.
-constexpr int kPathBufferSize = 260;
+#include "platform/PathBuffer.h"
 
 struct FileEntry {
     char source[kPathBufferSize];       // only its file-name part is used

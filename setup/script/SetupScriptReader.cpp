@@ -1,7 +1,7 @@
 #include "script/SetupScriptReader.h"
 
 #include "script/FileNamePart.h"
-#include "script/PlatformKinds.h"
+#include "platform/PlatformKinds.h"
 #include "script/ScanLine.h"
 #include "script/ScriptPatterns.h"
 

@@ -3,8 +3,8 @@
 
 CInstallSheet* ActiveSheet = nullptr;
 
-CInstallSheet::CInstallSheet(const char* caption, CWnd* parent, UINT selectPage)
-    : CPropertySheet(caption, parent, selectPage)
+CInstallSheet::CInstallSheet(const char* caption, const ScriptModel& script, CWnd* parent, UINT selectPage)
+    : CPropertySheet(caption, parent, selectPage), script(script)
 {
     ActiveSheet = this;
     AddPage(&welcomeTab);

@@ -1,8 +1,10 @@
 // The installation wizard: a property sheet in wizard mode with the five pages in their order.
-// The install run makes it, runs it modally and reads the user's choices out of the pages.
+// The install run makes it over what the script says, runs it modally and reads the user's
+// choices out of the pages.
 #pragma once
 
 #include "framework/PropertySheet.h"
+#include "script/SetupScriptReader.h"
 #include "wizard/Finish.h"
 #include "wizard/InstallType.h"
 #include "wizard/Modules.h"
@@ -11,9 +13,12 @@
 
 class CInstallSheet : public CPropertySheet {
 public:
-    // Registers itself as ActiveSheet; nothing is shown before DoModal.
-    explicit CInstallSheet(const char* caption, CWnd* parent = nullptr, UINT selectPage = 0);
+    // Registers itself as ActiveSheet; nothing is shown before DoModal. The pages show the
+    // script's product name, default folder and modules, which must outlive the sheet.
+    CInstallSheet(const char* caption, const ScriptModel& script, CWnd* parent = nullptr, UINT selectPage = 0);
     ~CInstallSheet() override;
+
+    const ScriptModel& script;
 
     CWelcomeTab welcomeTab;
     CInstallType installTypeTab;

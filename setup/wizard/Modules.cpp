@@ -2,8 +2,8 @@
 // the boxes show the last ten modules of the script.
 #include "wizard/Modules.h"
 
-#include "app/SetupApp.h"
 #include "resources/resource.h"
+#include "wizard/InstallSheet.h"
 
 CModules::CModules() : CPropertyPage(IDD_MODULES) {}
 
@@ -18,7 +18,7 @@ BOOL CModules::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     int k = 0;
-    for (ModuleEntry* module = theApp.modules; module && k < kModuleBoxes; module = module->next, ++k) {
+    for (const ModuleEntry* module = ActiveSheet->script.modules; module && k < kModuleBoxes; module = module->next, ++k) {
         SetDlgItemTextA(m_hWnd, IDC_MODULE1 + k, module->name);
         checks[k] = module->typical;
     }

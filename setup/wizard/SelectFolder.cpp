@@ -1,11 +1,10 @@
 // The folder page: the existing folders to choose from, and the script's default.
 #include "wizard/SelectFolder.h"
 
-#include "app/SetupApp.h"
 #include "engine/Platform.h"
 #include "engine/ProgramManager.h"
-#include "engine/ScopedWin.h"
 #include "engine/SystemFolders.h"
+#include "platform/ScopedWin.h"
 #include "resources/resource.h"
 #include "wizard/InstallSheet.h"
 
@@ -43,11 +42,12 @@ BOOL CSelectFolder::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     prompt = "Select a name for the Start Menu entry (or Program Folder in Windows NT 3.51).";
-    folderName = theApp.programFolder;
+    folderName = ActiveSheet->script.programFolder;
     if (PlatformKind == kPlatformWin95 || PlatformKind == kPlatformNT4)
         AddProgramFolders(folderList);
     else if (PlatformKind == kPlatformNT3)
-        ListProgmanGroups(folderList.m_hWnd);
+        for (const std::string& group : ProgmanGroupNames())
+            folderList.AddString(group.c_str());
     UpdateData(FALSE);
     return TRUE;
 }

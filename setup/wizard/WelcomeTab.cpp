@@ -1,7 +1,6 @@
 // The destination page: its defaults come from the product name and the program files folder.
 #include "wizard/WelcomeTab.h"
 
-#include "app/SetupApp.h"
 #include "engine/SystemFolders.h"
 #include "resources/resource.h"
 #include "wizard/InstallSheet.h"
@@ -18,10 +17,11 @@ void CWelcomeTab::DoDataExchange(CDataExchange* pDX)
 BOOL CWelcomeTab::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    welcomeText = "Corvel Install for Windows95 and NT\r\n\r\nThis program will install " +
-                  theApp.productName + " on your PC.";
+    const std::string& productName = ActiveSheet->script.productName;
+    welcomeText = "Corvel Install for Windows95 and NT\r\n\r\nThis program will install " + productName +
+                  " on your PC.";
     // On NT 3.x ProgramDir is a drive ("C:"): the product's folder at the root of that drive.
-    destPath = std::string(ProgramDir) + "\\" + theApp.productName;
+    destPath = std::string(ProgramDir) + "\\" + productName;
     UpdateData(FALSE);
     return TRUE;
 }

@@ -1,7 +1,7 @@
 // Running every check over one script.
 #include "setup-inf/Checks.h"
 
-#include "script/PlatformKinds.h"
+#include "platform/PlatformKinds.h"
 
 bool CheckScript(const ScriptText& script, const std::string& distributionDir, Findings& findings,
                  std::string& fault)

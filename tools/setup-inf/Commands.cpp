@@ -4,7 +4,7 @@
 #include "setup-inf/Checks.h"
 #include "setup-inf/InstallPlan.h"
 
-#include "script/PlatformKinds.h"
+#include "platform/PlatformKinds.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 // Writing out the install plan, records as setup/engine/UninstallLog.h lays them out.
 #include "setup-inf/InstallPlan.h"
 
-#include "script/PlatformKinds.h"
+#include "platform/PlatformKinds.h"
 
 #include <sstream>
 

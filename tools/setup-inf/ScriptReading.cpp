@@ -1,7 +1,7 @@
 // Running the reader for each platform kind and tying its install model to the script's lines.
 #include "setup-inf/ScriptReading.h"
 
-#include "script/PlatformKinds.h"
+#include "platform/PlatformKinds.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // The versioned copy against real files: copies of the version fixtures with dates set on them,
 // files kept busy by a second process, and the messages read from the boxes the user would see.
-#include "app/SetupApp.h"
+#include "engine/VersionedCopy.h"
 #include "engine/VifBits.h"
 
 #include "HeldFile.h"
@@ -56,8 +56,9 @@ class VersionedCopy : public ::testing::Test {
         lstrcpynA(cur, curDir.c_str(), sizeof cur);
         char tmpFile[kPathBufferSize] = "untouched";
         DWORD tmpFileLen = kPathBufferSize;
-        const DWORD result = theApp.CopyVersionedFile(flags, kSourceName, kTargetName, src.c_str(),
-                                                      destDir.c_str(), cur, tmpFile, &tmpFileLen);
+        InstallContext install;
+        const DWORD result = CopyVersionedFile(install, flags, kSourceName, kTargetName, src.c_str(),
+                                               destDir.c_str(), cur, tmpFile, &tmpFileLen);
         EXPECT_EQ(tmpFileLen, 0u);
         EXPECT_STREQ(tmpFile, "untouched");
         curDirAfter = cur;
@@ -303,8 +304,9 @@ TEST_F(VersionedCopy, PathsAtAndBeyondThePlatformLimit)
         lstrcpynA(cur, c.curDir.c_str(), sizeof cur);
         char tmpFile[kPathBufferSize];
         DWORD tmpFileLen = kPathBufferSize;
-        EXPECT_EQ(theApp.CopyVersionedFile(0, kSourceName, kTargetName, c.srcDir.c_str(), c.destDir.c_str(),
-                                           cur, tmpFile, &tmpFileLen),
+        InstallContext install;
+        EXPECT_EQ(CopyVersionedFile(install, 0, kSourceName, kTargetName, c.srcDir.c_str(), c.destDir.c_str(),
+                                    cur, tmpFile, &tmpFileLen),
                   c.result);
         EXPECT_EQ(watcher.Take(), c.shown);
         EXPECT_EQ(WrittenOnDay(c.result == 0 ? written : current), c.result == 0 ? 20 : c.current ? 10 : 0);

@@ -4,7 +4,7 @@
 #include "PlacementTestSupport.h"
 #include "engine/PathLimit.h"
 
-#include "app/SetupApp.h"
+#include "engine/FilePlacement.h"
 #include "engine/Platform.h"
 #include "engine/SystemFolders.h"
 #include "engine/UninstallLog.h"
@@ -51,8 +51,8 @@ class Placement : public ::testing::Test {
         ASSERT_NE(kind, kPlatformUnknown);
         ASSERT_TRUE(LookupSystemFolders());
         ASSERT_TRUE(MakeDirs(install) && MakeDirs(dist) && MakeDirs(userMenu) && MakeDirs(commonMenu));
-        lstrcpynA(InstallDir, install.c_str(), sizeof InstallDir);
-        lstrcpynA(MenuFolder, kProduct, sizeof MenuFolder);
+        lstrcpynA(context.installDir, install.c_str(), sizeof context.installDir);
+        lstrcpynA(context.menuFolder, kProduct, sizeof context.menuFolder);
         lstrcpynA(UserProgramFolderDir, userMenu.c_str(), sizeof UserProgramFolderDir);
         lstrcpynA(ProgramFolderDir, commonMenu.c_str(), sizeof ProgramFolderDir);
         GetCurrentDirectoryA(sizeof savedDir, savedDir);
@@ -64,17 +64,15 @@ class Placement : public ::testing::Test {
                   ERROR_SUCCESS);
         RegCloseKey(key);
         CoInitialize(nullptr);
-        theApp.productName = kProduct;
-        theApp.rebootNeeded = 0;
-        theApp.logFile = OpenUninstallLog(InstallDir, kProduct);
-        ASSERT_NE(theApp.logFile, nullptr);
+        context.productName = kProduct;
+        context.log = OpenUninstallLog(context.installDir, kProduct);
+        ASSERT_NE(context.log, nullptr);
     }
 
     void TearDown() override
     {
-        if (theApp.logFile)
-            std::fclose(theApp.logFile);
-        theApp.logFile = nullptr;
+        if (context.log)
+            std::fclose(context.log);
         CoUninitialize();
         SetCurrentDirectoryA(savedDir);
     }
@@ -84,7 +82,7 @@ class Placement : public ::testing::Test {
     {
         ModuleEntry module = MakeModule(shared, system);
         FileEntry file = MakeFile(source, dest, shortcutKind, shortcutName);
-        const bool placed = theApp.InstallFile(&module, &file);
+        const bool placed = InstallFile(context, &module, &file);
         messages = watcher.Take();
         return placed;
     }
@@ -129,6 +127,7 @@ class Placement : public ::testing::Test {
     const std::string commonMenu = dir / "menu\\common";
     char savedDir[MAX_PATH] = "";
     int kind = kPlatformUnknown;
+    InstallContext context;
     Messages messages;
     size_t seen = 0;
 };
@@ -175,7 +174,7 @@ TEST_F(Placement, RecordsOfEachFileInTheirOrder)
         EXPECT_EQ(Count(f.target), OnNT(kind) ? 1u : 0u);
     }
     EXPECT_EQ(Records(), expected);
-    EXPECT_EQ(theApp.rebootNeeded, 0);
+    EXPECT_EQ(context.rebootNeeded, 0);
 
     if (progman) {
         const auto groups = progman->Groups();
@@ -198,7 +197,7 @@ TEST_F(Placement, FileDirectoryOfTheDestination)
     const std::string longBase = install + "\\" + std::string(kPathBufferSize - 2 - install.size(), 'L');
     const struct {
         const char* what;
-        std::string base; // InstallDir
+        std::string base; // the install directory
         const char* dest;
         bool placed;
         std::string fileDir;
@@ -230,7 +229,7 @@ TEST_F(Placement, FileDirectoryOfTheDestination)
     std::string expected;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        lstrcpynA(InstallDir, c.base.c_str(), sizeof InstallDir);
+        lstrcpynA(context.installDir, c.base.c_str(), sizeof context.installDir);
         EXPECT_EQ(Install(0, 0, "x.dll", c.dest), c.placed);
         EXPECT_EQ(messages, c.shown);
         if (c.dirRecord)
@@ -315,7 +314,7 @@ TEST_F(Placement, SkippedAndFailedFilesLeaveNoRecord)
             EXPECT_EQ(NewRecords(), "");
         }
     }
-    EXPECT_EQ(theApp.rebootNeeded, 0);
+    EXPECT_EQ(context.rebootNeeded, 0);
 }
 
 TEST_F(Placement, AFileInUseIsReplacedAtTheNextStart)
@@ -334,7 +333,7 @@ TEST_F(Placement, AFileInUseIsReplacedAtTheNextStart)
     // A newer file whose copy in place is a running program: neither skipped nor failed.
     EXPECT_TRUE(Install(1, 0, "tool.exe", "tool.exe"));
     EXPECT_EQ(messages, kNone);
-    EXPECT_EQ(theApp.rebootNeeded, 1);
+    EXPECT_EQ(context.rebootNeeded, 1);
     EXPECT_EQ(Records(),
               (OnNT(kind) ? "inc " + target + "\r\n" : std::string()) + "file 1 0 " + target + "\r\n");
     EXPECT_EQ(Count(target), OnNT(kind) ? 1u : 0u);
@@ -357,7 +356,7 @@ TEST_F(Placement, AFileInUseIsReplacedAtTheNextStart)
     // The flag only ever goes up: an ordinary file after it leaves it set.
     ASSERT_TRUE(Place("v1-2-3-4", dist + "\\plain.dll", 10));
     EXPECT_TRUE(Install(0, 0, "plain.dll", "plain.dll"));
-    EXPECT_EQ(theApp.rebootNeeded, 1);
+    EXPECT_EQ(context.rebootNeeded, 1);
 
     held.Release();
     ASSERT_TRUE(RestartWindows());
@@ -385,7 +384,7 @@ TEST_F(Placement, AFileInUseOnAnUnknownPlatformIsNotInstalled)
               Messages{"Dont know how to install shared files on this syste. Shared files will not be "
                        "installed. if they are in use by Windows."});
     EXPECT_EQ(Records(), "");
-    EXPECT_EQ(theApp.rebootNeeded, 0);
+    EXPECT_EQ(context.rebootNeeded, 0);
     EXPECT_FALSE(PathExists(target + ".tmp"));
     EXPECT_TRUE(PendingMoves().empty());
 }
@@ -469,7 +468,7 @@ TEST_F(FullVolume, TheDiskSpaceMessageShowsOnceAndTheNextFileGoesOn)
         GTEST_SKIP() << "no full volume on Q: (the full-volume fixture mounts one as root)";
     RemoveTree(fileDir);
     ASSERT_TRUE(CreateDirectoryA(fileDir.c_str(), nullptr));
-    lstrcpynA(InstallDir, fileDir.c_str(), sizeof InstallDir);
+    lstrcpynA(context.installDir, fileDir.c_str(), sizeof context.installDir);
     ASSERT_TRUE(WriteTextFile(dist + "\\big.bin", std::string(256 * 1024, 'b')));
     ASSERT_TRUE(WriteTextFile(dist + "\\small.txt", "small"));
 

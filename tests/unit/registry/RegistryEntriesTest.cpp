@@ -1,6 +1,8 @@
 // Registry keys and text values made by setup: what lands in the registry, and the "key" records
 // written only for what was really made.
-#include "TestApp.h"
+#include "RecordLog.h"
+
+#include "engine/RegistryEntries.h"
 
 #include "RegistryGuard.h"
 
@@ -15,13 +17,13 @@ namespace {
 const std::string kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
 // The uninstall registration, the three calls as the install run makes them; their results.
-std::vector<int> Register(const std::string& product, const std::string& installDir)
+std::vector<int> Register(InstallContext& install, const std::string& product, const std::string& installDir)
 {
     const std::string key = kUninstallKey + product;
     const std::string command = installDir + "\\Uninstall.exe \"" + installDir + "\\.UnInst.inf\"";
-    return {theApp.CreateRegistryKey(HKEY_LOCAL_MACHINE, key.c_str()),
-            theApp.SetRegistryString(HKEY_LOCAL_MACHINE, (key + "\\DisplayName").c_str(), product.c_str()),
-            theApp.SetRegistryString(HKEY_LOCAL_MACHINE, (key + "\\UninstallString").c_str(), command.c_str())};
+    return {CreateRegistryKey(install, HKEY_LOCAL_MACHINE, key.c_str()),
+            SetRegistryString(install, HKEY_LOCAL_MACHINE, (key + "\\DisplayName").c_str(), product.c_str()),
+            SetRegistryString(install, HKEY_LOCAL_MACHINE, (key + "\\UninstallString").c_str(), command.c_str())};
 }
 
 std::string KeyLine(const std::string& path)
@@ -41,9 +43,9 @@ TEST(RegistryEntries, RegistrationRunTwiceWritesTheExampleLinesTwice)
         "\\UninstallString\r\n";
 
     // The second run opens the key the first one made and overwrites its values.
-    EXPECT_EQ(Register("Sample Editor", "C:\\Apps\\Earlier"), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(Register(log.Context(), "Sample Editor", "C:\\Apps\\Earlier"), (std::vector<int>{1, 1, 1}));
     EXPECT_EQ(log.Text(), lines);
-    EXPECT_EQ(Register("Sample Editor", "C:\\Apps\\Sample"), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(Register(log.Context(), "Sample Editor", "C:\\Apps\\Sample"), (std::vector<int>{1, 1, 1}));
     EXPECT_EQ(log.Text(), lines + lines);
 
     const struct {
@@ -80,7 +82,7 @@ TEST(RegistryEntries, ProductNameLengthAtTheWorkBufferLimit)
         const std::string key = kUninstallKey + product;
         RegistryKeyGuard guard(HKEY_LOCAL_MACHINE, key);
 
-        EXPECT_EQ(Register(product, "C:\\Apps\\Sample"), c.results);
+        EXPECT_EQ(Register(log.Context(), product, "C:\\Apps\\Sample"), c.results);
         const bool fits = c.results[2] == 1;
         EXPECT_EQ(log.Text(), KeyLine(key) + KeyLine(key + "\\DisplayName") +
                                   (fits ? KeyLine(key + "\\UninstallString") : ""));
@@ -106,7 +108,7 @@ TEST(RegistryEntries, ValueThatCannotBeWrittenIsNotLogged)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.situation);
         RecordLog log("registry-missing");
-        EXPECT_EQ(theApp.SetRegistryString(HKEY_LOCAL_MACHINE, c.valuePath, "text"), 0);
+        EXPECT_EQ(SetRegistryString(log.Context(), HKEY_LOCAL_MACHINE, c.valuePath, "text"), 0);
         EXPECT_EQ(log.Text(), "");
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, missing));
     }
@@ -129,7 +131,7 @@ TEST(RegistryEntries, RootNamesInTheLog)
         SCOPED_TRACE(c.line);
         RecordLog log("registry-roots");
         RegistryKeyGuard guard(c.root, c.keyPath);
-        EXPECT_EQ(theApp.CreateRegistryKey(c.root, c.keyPath), 1);
+        EXPECT_EQ(CreateRegistryKey(log.Context(), c.root, c.keyPath), 1);
         EXPECT_TRUE(KeyExists(c.root, c.keyPath));
         EXPECT_EQ(log.Text(), c.line);
     }

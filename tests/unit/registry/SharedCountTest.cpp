@@ -1,6 +1,8 @@
 // The SharedDLLs count of a shared file: raised by one, started at 1, kept at its highest, and
 // the two failures as the user sees them.
-#include "TestApp.h"
+#include "RecordLog.h"
+
+#include "engine/SharedCount.h"
 
 #include "MessageBoxes.h"
 #include "RegistryGuard.h"
@@ -48,7 +50,7 @@ TEST_F(SharedCount, RaisesTheStoredCount)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.situation);
         c.prepare();
-        EXPECT_EQ(theApp.IncrementSharedCount(kFile), 1);
+        EXPECT_EQ(IncrementSharedCount(log.Context(), kFile), 1);
 
         DWORD type = 0;
         std::vector<BYTE> data;
@@ -65,7 +67,7 @@ TEST_F(SharedCount, RaisesTheStoredCount)
 TEST_F(SharedCount, MissingKeyIsReportedWithItsErrorAndNotLogged)
 {
     ASSERT_TRUE(DeleteKeyTree(HKEY_LOCAL_MACHINE, kSharedDlls));
-    EXPECT_EQ(theApp.IncrementSharedCount(kFile), 0);
+    EXPECT_EQ(IncrementSharedCount(log.Context(), kFile), 0);
     EXPECT_EQ(boxes.Texts(),
               std::vector<std::string>{"Failed to open the registery counter for this shared file. Error = 2"});
     EXPECT_EQ(log.Text(), "");
@@ -77,7 +79,7 @@ TEST_F(SharedCount, MissingKeyIsReportedWithItsErrorAndNotLogged)
 TEST_F(SharedCount, FailedWriteIsReportedAndNotLogged)
 {
     const std::string path = "C:\\" + std::string(16400, 'x') + ".dll";
-    EXPECT_EQ(theApp.IncrementSharedCount(path.c_str()), 1);
+    EXPECT_EQ(IncrementSharedCount(log.Context(), path.c_str()), 1);
     EXPECT_EQ(boxes.Texts(),
               std::vector<std::string>{"Failed to increment the registery counter for this shared file."});
     EXPECT_EQ(log.Text(), "");

@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-CSetupApp theApp;
-
 namespace {
 
 using testing_support::ScratchDir;
@@ -37,8 +35,6 @@ protected:
     void TearDown() override
     {
         SetCurrentDirectoryA(saved);
-        FreeModuleList(theApp.modules);
-        theApp.modules = nullptr;
     }
 
     ScratchDir dir{"read-setup-script"};
@@ -69,7 +65,8 @@ TEST_F(ReadSetupScriptTest, ModelOrMessageAndTheScriptClosedOnEveryPath)
         }
         PlatformKind = c.kind;
         ui::MessageBoxWatcher watcher;
-        EXPECT_EQ(theApp.ReadSetupScript(), c.message ? 0 : 1) << c.what;
+        ScriptModel model;
+        EXPECT_EQ(ReadSetupScript(model), c.message ? 0 : 1) << c.what;
         const auto seen = watcher.Seen();
         if (c.message) {
             ASSERT_EQ(seen.size(), 1u) << c.what;
@@ -77,11 +74,12 @@ TEST_F(ReadSetupScriptTest, ModelOrMessageAndTheScriptClosedOnEveryPath)
             EXPECT_EQ(seen[0].caption, "setup-script-test") << c.what;
         } else {
             EXPECT_TRUE(seen.empty()) << c.what;
-            EXPECT_EQ(theApp.productName, "Sample Editor");
-            EXPECT_EQ(theApp.programFolder, "Sample Editor");
-            EXPECT_EQ(theApp.allowNT351 + theApp.allowNT4 + theApp.allowWin95, 3);
-            EXPECT_EQ(ModelText(theApp.modules), kExampleModelNT);
+            EXPECT_EQ(model.productName, "Sample Editor");
+            EXPECT_EQ(model.programFolder, "Sample Editor");
+            EXPECT_EQ(model.allowNT351 + model.allowNT4 + model.allowWin95, 3);
+            EXPECT_EQ(ModelText(model.modules), kExampleModelNT);
         }
+        FreeModuleList(model.modules);
         // Windows refuses to delete a file that is still open.
         if (c.script) {
             EXPECT_TRUE(DeleteFileA("Setup.inf")) << c.what << ": error " << GetLastError();

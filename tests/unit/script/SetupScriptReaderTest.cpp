@@ -1,7 +1,7 @@
 // Setup scripts read into the install model: what each platform kind keeps, in which order, and
 // the messages that stop the installation.
 #include "ScriptTestText.h"
-#include "script/PlatformKinds.h"
+#include "platform/PlatformKinds.h"
 #include "script/SetupScriptReader.h"
 
 #include <gtest/gtest.h>

@@ -15,7 +15,7 @@ namespace {
 
 TEST(CreateShortcut, LinkReadsBackWithTargetDescriptionAndTargetsDirectory)
 {
-    ComThread com;
+    const ComApartment com;
     ScratchDir dir("shortcut-readback");
     ASSERT_TRUE(WriteTextFile(dir / "Tool.exe", "MZ"));
     struct Case {
@@ -43,7 +43,7 @@ TEST(CreateShortcut, LinkReadsBackWithTargetDescriptionAndTargetsDirectory)
 
 TEST(CreateShortcut, LinkThatCannotBeSavedLeavesNoFile)
 {
-    ComThread com;
+    const ComApartment com;
     ScratchDir dir("shortcut-failures");
     ASSERT_TRUE(WriteTextFile(dir / "Tool.exe", "MZ"));
     const std::string target = dir / "Tool.exe";

@@ -1,6 +1,6 @@
 // The folder page's list: the sub-folders of the user's Programs folder, and the default folder
 // matched against them.
-#include "InstallContext.h"
+#include "WizardContext.h"
 #include "MessageBoxes.h"
 #include "ProgmanServer.h"
 #include "ScratchDir.h"
@@ -32,8 +32,8 @@ struct FolderPage {
 // Runs the wizard in this context to the folder page, reads it, and finishes.
 FolderPage ReadFolderPage(const ContextSettings& settings)
 {
-    InstallContext context(settings);
-    CInstallSheet sheet("Corvel Installation Wizard");
+    WizardContext context(settings);
+    CInstallSheet sheet("Corvel Installation Wizard", context.script);
     FolderPage page;
     page.finished = RunWizard(sheet, [&](User& user) {
         if (!user.Press(WizardButton::Next) || !user.Press(WizardButton::Next))

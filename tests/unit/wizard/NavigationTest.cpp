@@ -1,6 +1,6 @@
 // Where Next and Back lead from each page, with the buttons each page shows, for each kind of
 // installation; and Cancel from every page.
-#include "InstallContext.h"
+#include "WizardContext.h"
 #include "WizardSession.h"
 #include "resources/resource.h"
 #include "wizard/InstallSheet.h"
@@ -98,8 +98,8 @@ TEST(Navigation, EachInstallationTypeTakesItsWayInBothDirections)
     for (const auto& c : cases) {
         ContextSettings settings;
         settings.modules = NumberedModules(3);
-        InstallContext context(settings);
-        CInstallSheet sheet("Corvel Installation Wizard");
+        WizardContext context(settings);
+        CInstallSheet sheet("Corvel Installation Wizard", context.script);
         Notes notes;
         EXPECT_EQ(RunWizard(sheet, [&](User& user) { Play(user, c.steps); }, &notes), 12325) << c.what;
         EXPECT_EQ(notes, Expected(c.steps)) << c.what;
@@ -118,8 +118,8 @@ TEST(Navigation, CancelOnAnyPageEndsWithoutFinish)
     };
     for (std::vector<Step> steps : toEachPage) {
         steps.push_back({Cancel});
-        InstallContext context{ContextSettings{}};
-        CInstallSheet sheet("Corvel Installation Wizard");
+        WizardContext context{ContextSettings{}};
+        CInstallSheet sheet("Corvel Installation Wizard", context.script);
         Notes notes;
         const INT_PTR result = RunWizard(sheet, [&](User& user) { Play(user, steps); }, &notes);
         EXPECT_NE(result, 12325) << notes.size();
@@ -132,7 +132,8 @@ TEST(Navigation, TheSheetIsReachableWhileItLives)
 {
     EXPECT_EQ(ActiveSheet, nullptr);
     {
-        CInstallSheet sheet("Corvel Installation Wizard");
+        const ScriptModel script;
+        CInstallSheet sheet("Corvel Installation Wizard", script);
         EXPECT_EQ(ActiveSheet, &sheet);
         EXPECT_EQ(sheet.GetPageCount(), 5);
         const UINT order[] = {IDD_WELCOME, IDD_INSTALLTYPE, IDD_MODULES, IDD_SELECTFOLDER, IDD_FINISH};

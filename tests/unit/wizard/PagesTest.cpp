@@ -1,5 +1,5 @@
 // What each page shows and what the user's choices leave in the pages' fields.
-#include "InstallContext.h"
+#include "WizardContext.h"
 #include "WizardSession.h"
 #include "resources/resource.h"
 #include "wizard/InstallSheet.h"
@@ -19,8 +19,8 @@ TEST(Pages, EveryPageShowsItsTexts)
 {
     ContextSettings settings;
     settings.modules = {{"Program", 1}, {"Help", 0}, {"Samples", 1}};
-    InstallContext context(settings);
-    CInstallSheet sheet("Corvel Installation Wizard");
+    WizardContext context(settings);
+    CInstallSheet sheet("Corvel Installation Wizard", context.script);
     std::vector<Lines> pages;
     auto play = [&](User& user) {
         const char* shots[] = {"wizard-welcome", "wizard-type", "wizard-modules", "wizard-folder", "wizard-finish"};
@@ -83,8 +83,8 @@ TEST(Pages, ModuleBoxesFollowTheListToTen)
     for (const auto& c : cases) {
         ContextSettings settings;
         settings.modules = NumberedModules(c.modules);
-        InstallContext context(settings);
-        CInstallSheet sheet("Corvel Installation Wizard");
+        WizardContext context(settings);
+        CInstallSheet sheet("Corvel Installation Wizard", context.script);
         Lines boxes;
         auto play = [&](User& user) {
             if (user.Press(WizardButton::Next) && user.Click(IDC_CUSTOM, BST_CHECKED) && user.Press(WizardButton::Next))
@@ -109,8 +109,8 @@ TEST(Pages, GoingBackKeepsWhatWasTypedAndTicked)
 {
     ContextSettings settings;
     settings.modules = NumberedModules(3);   // list: Module 3 (typical), Module 2, Module 1 (typical)
-    InstallContext context(settings);
-    CInstallSheet sheet("Corvel Installation Wizard");
+    WizardContext context(settings);
+    CInstallSheet sheet("Corvel Installation Wizard", context.script);
     Lines seen;
     auto note = [&](User& user, int id) { seen.push_back(::WindowText(GetDlgItem(user.Page(), id))); };
     auto check = [&](User& user, int id) { seen.push_back(IsDlgButtonChecked(user.Page(), id) ? "[x]" : "[ ]"); };
@@ -168,8 +168,8 @@ TEST(Pages, PathAndFolderHoldAtMost259Characters)
         settings.productName = c.product;
         settings.programFolder = c.folder;
         settings.programDir = c.programDir;
-        InstallContext context(settings);
-        CInstallSheet sheet("Corvel Installation Wizard");
+        WizardContext context(settings);
+        CInstallSheet sheet("Corvel Installation Wizard", context.script);
         std::string shownPath, shownFolder, typedPath, typedFolder;
         // A user typing at the end of the field: a full field takes no more.
         auto typeMore = [](HWND edit) {

@@ -1,6 +1,8 @@
-// What the wizard reads of the install context, set for one test and put back afterwards: the
-// product, the default folder, the module list, the platform kind and the two folders.
+// What the wizard shows, set for one test and put back afterwards: the script's product, default
+// folder and module list, the platform kind and the two folders.
 #pragma once
+
+#include "script/SetupScriptReader.h"
 
 #include <string>
 #include <vector>
@@ -19,12 +21,14 @@ struct ContextSettings {
     std::string userProgramFolderDir = "C:\\corvel-tests\\no-programs";
 };
 
-class InstallContext {
+class WizardContext {
 public:
-    explicit InstallContext(const ContextSettings& settings);
-    ~InstallContext();
-    InstallContext(const InstallContext&) = delete;
-    InstallContext& operator=(const InstallContext&) = delete;
+    explicit WizardContext(const ContextSettings& settings);
+    ~WizardContext();
+    WizardContext(const WizardContext&) = delete;
+    WizardContext& operator=(const WizardContext&) = delete;
+
+    ScriptModel script;   // what the sheet is made over
 };
 
 // n modules named "Module 1" .. "Module n" in script order; every other one typical.

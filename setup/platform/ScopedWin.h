@@ -1,5 +1,6 @@
 // Owners for the handles the setup program acquires, so that an early return never leaks one:
-// registry keys, find handles, COM interfaces and the pieces of a DDE conversation.
+// registry keys, find handles, files, COM interfaces and apartments, and the pieces of a DDE
+// conversation.
 #pragma once
 
 #include <windows.h>
@@ -125,6 +126,25 @@ public:
 
 private:
     HCONV conv;
+};
+
+// A DDE data handle received from a transaction, freed when the owner goes. TRUE, the answer of
+// transactions without data, is no handle.
+class ScopedDdeData {
+public:
+    explicit ScopedDdeData(HDDEDATA d) : data(d == reinterpret_cast<HDDEDATA>(TRUE) ? nullptr : d) {}
+    ~ScopedDdeData()
+    {
+        if (data)
+            DdeFreeDataHandle(data);
+    }
+    ScopedDdeData(const ScopedDdeData&) = delete;
+    ScopedDdeData& operator=(const ScopedDdeData&) = delete;
+
+    HDDEDATA Get() const { return data; }
+
+private:
+    HDDEDATA data;
 };
 
 // COM on this thread while the owner lives: every CoInitialize that succeeds is balanced by a

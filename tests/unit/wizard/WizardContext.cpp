@@ -1,13 +1,10 @@
-// The test's application object and the install context of each test.
-#include "InstallContext.h"
+// The wizard's context of each test.
+#include "WizardContext.h"
 
-#include "app/SetupApp.h"
 #include "engine/Platform.h"
 #include "engine/SystemFolders.h"
 
 #include <cstring>
-
-CSetupApp theApp;
 
 namespace {
 
@@ -18,29 +15,25 @@ void CopyPath(char (&buffer)[kPathBufferSize], const std::string& text)
 
 } // namespace
 
-InstallContext::InstallContext(const ContextSettings& settings)
+WizardContext::WizardContext(const ContextSettings& settings)
 {
-    theApp.productName = settings.productName;
-    theApp.programFolder = settings.programFolder;
-    theApp.modules = nullptr;
+    script.productName = settings.productName;
+    script.programFolder = settings.programFolder;
     for (const ModuleLine& line : settings.modules) {   // newest first, as the reader builds it
         auto* module = new ModuleEntry{};
         CopyPath(module->name, line.name);
         module->typical = line.typical;
-        module->next = theApp.modules;
-        theApp.modules = module;
+        module->next = script.modules;
+        script.modules = module;
     }
     PlatformKind = settings.platformKind;
     CopyPath(ProgramDir, settings.programDir);
     CopyPath(UserProgramFolderDir, settings.userProgramFolderDir);
 }
 
-InstallContext::~InstallContext()
+WizardContext::~WizardContext()
 {
-    FreeModuleList(theApp.modules);
-    theApp.modules = nullptr;
-    theApp.productName.clear();
-    theApp.programFolder.clear();
+    FreeModuleList(script.modules);
     PlatformKind = 0;
     ProgramDir[0] = '\0';
     UserProgramFolderDir[0] = '\0';

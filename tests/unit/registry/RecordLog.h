@@ -1,13 +1,13 @@
-// The application object of the registry tests and the log its operations write to.
+// The install context of the registry tests, logging into a file of a scratch folder.
 #pragma once
 
-#include "app/SetupApp.h"
+#include "engine/InstallContext.h"
 
 #include "ScratchDir.h"
 
 #include <string>
 
-// For its lifetime, theApp logs into a file of a scratch folder (text mode, as setup's log).
+// For its lifetime, Context() logs into a file of a scratch folder (text mode, as setup's log).
 class RecordLog {
 public:
     explicit RecordLog(const std::string& name);
@@ -15,9 +15,11 @@ public:
     RecordLog(const RecordLog&) = delete;
     RecordLog& operator=(const RecordLog&) = delete;
 
+    InstallContext& Context() { return context; }
     // What was logged so far, the bytes as they are on disk.
     std::string Text() const;
 
 private:
     testing_support::ScratchDir dir;
+    InstallContext context;
 };

@@ -1,4 +1,4 @@
-#include "engine/ScopedWin.h"
+#include "platform/ScopedWin.h"
 
 namespace {
 
