@@ -1,12 +1,9 @@
 #include "ProgramManager.h"
 
 #include "Console.h"
+#include "Owners.h"
 #include "portable/GroupDescription.h"
 #include "portable/RecordKinds.h"
-
-#include <windows.h>
-
-#include <ddeml.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,17 +15,6 @@ namespace {
 constexpr int kCommandSize = 128;
 constexpr DWORD kCommandTimeout = 10000;
 constexpr DWORD kRequestTimeout = 1000;
-
-HDDEDATA CALLBACK NoCallbackWork(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR)
-{
-    return nullptr;
-}
-
-bool InitializeClient(DWORD* instance)
-{
-    *instance = 0;
-    return DdeInitializeA(instance, NoCallbackWork, APPCMD_CLIENTONLY, 0) == DMLERR_NO_ERROR;
-}
 
 HCONV ConnectProgman(DWORD instance, HSZ progman)
 {
@@ -59,7 +45,8 @@ bool Execute(DWORD instance, HCONV conversation, const char* command, bool withT
                                 XTYP_EXECUTE, kCommandTimeout, nullptr) != nullptr;
 }
 
-// The reply's bytes with a terminator of our own: the reply need not carry one.
+// The reply's bytes with a terminator of our own: the reply need not carry one. Null when the
+// reply cannot be read or copied; the caller frees the copy.
 char* CopyReply(HDDEDATA reply)
 {
     DWORD size = 0;
@@ -81,27 +68,21 @@ char* CopyReply(HDDEDATA reply)
 template <typename Send>
 void WithProgmanCommands(const char* memoryFailure, const char* ddemlFailure, Send send)
 {
-    char* command = static_cast<char*>(std::malloc(kCommandSize));
+    const OwnedMemory command(static_cast<char*>(std::malloc(kCommandSize)));
     if (!command) {
         Print("%s", memoryFailure);
         return;
     }
-    DWORD instance;
-    if (!InitializeClient(&instance)) {
+    const DdeClient client;
+    if (!client) {
         Print("%s", ddemlFailure);
-        std::free(command);
         return;
     }
-    HSZ progman = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);
-    if (progman) {
-        HCONV conversation = ConnectProgman(instance, progman);
-        send(instance, conversation, command);
-        DdeFreeStringHandle(instance, progman);
-        if (conversation)
-            DdeDisconnect(conversation);
-    }
-    std::free(command);
-    DdeUninitialize(instance);
+    const DdeString progman(client.Instance(), "PROGMAN");
+    if (!progman.Get())
+        return;
+    const DdeConversation conversation(ConnectProgman(client.Instance(), progman.Get()));
+    send(client.Instance(), conversation.Get(), command.Get());
 }
 
 } // namespace
@@ -134,36 +115,26 @@ void DeleteProgmanItem(const char* group, const char* item)
 
 bool IsProgmanGroupEmpty(const char* group)
 {
-    DWORD instance;
-    if (!InitializeClient(&instance))
+    const DdeClient client;
+    if (!client)
         return false;
-    HSZ progman = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);
-    // A null string handle would connect to any service, and request any item.
-    HCONV conversation = progman ? ConnectProgman(instance, progman) : nullptr;
-    HSZ groupName = DdeCreateStringHandleA(instance, group, CP_WINANSI);
-    HDDEDATA reply = nullptr;
-    if (conversation && groupName)
-        reply = DdeClientTransaction(nullptr, 0, conversation, groupName, CF_TEXT, XTYP_REQUEST,
-                                     kRequestTimeout, nullptr);
-    if (progman)
-        DdeFreeStringHandle(instance, progman);
-    if (groupName)
-        DdeFreeStringHandle(instance, groupName);
-    if (conversation)
-        DdeDisconnect(conversation);
-
-    bool empty = false;
-    // 1 is what a transaction gives when it succeeds without data.
-    if (reply && reply != reinterpret_cast<HDDEDATA>(1)) {
-        char* description = CopyReply(reply);
-        DdeFreeDataHandle(reply);
-        if (description) {
-            empty = GroupDescriptionSaysEmpty(description);
-            std::free(description);
-        }
+    HDDEDATA answer = nullptr;
+    {
+        const DdeString progman(client.Instance(), "PROGMAN");
+        // A null string handle would connect to any service, and request any item.
+        const DdeConversation conversation(progman.Get() ? ConnectProgman(client.Instance(), progman.Get())
+                                                         : nullptr);
+        const DdeString groupName(client.Instance(), group);
+        if (conversation && groupName.Get())
+            answer = DdeClientTransaction(nullptr, 0, conversation.Get(), groupName.Get(), CF_TEXT, XTYP_REQUEST,
+                                          kRequestTimeout, nullptr);
     }
-    DdeUninitialize(instance);
-    return empty;
+    // 1 is what a transaction gives when it succeeds without data.
+    const DdeData reply(answer == reinterpret_cast<HDDEDATA>(1) ? nullptr : answer);
+    if (!reply)
+        return false;
+    const OwnedMemory description(CopyReply(reply.Get()));
+    return description && GroupDescriptionSaysEmpty(description.Get());
 }
 
 void DeleteProgmanGroup(const char* group)

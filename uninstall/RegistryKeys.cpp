@@ -1,32 +1,33 @@
 #include "RegistryKeys.h"
 
+#include "Owners.h"
 #include "portable/RecordKinds.h"
 
-#include <windows.h>
+namespace {
 
-static HKEY RootHandle(RootKey root)
+HKEY RootHandle(RootKey root)
 {
     switch (root) {
-    case RootKey::currentUser:
+    case RootKey::CurrentUser:
         return HKEY_CURRENT_USER;
-    case RootKey::classesRoot:
+    case RootKey::ClassesRoot:
         return HKEY_CLASSES_ROOT;
-    case RootKey::localMachine:
+    case RootKey::LocalMachine:
         return HKEY_LOCAL_MACHINE;
-    case RootKey::users:
+    case RootKey::Users:
         break;
     }
     return HKEY_USERS;
 }
+
+} // namespace
 
 void RemoveRegistryKey(const char* data)
 {
     KeyRecord record;
     if (!SplitKeyRecord(data, &record) || !IsRegistrationKey(record))
         return;
-    HKEY parent;
-    if (RegOpenKeyExA(RootHandle(record.root), record.parent, 0, KEY_WRITE, &parent) != ERROR_SUCCESS)
-        return;
-    RegDeleteKeyA(parent, record.name);
-    RegCloseKey(parent);
+    OwnedKey parent;
+    if (RegOpenKeyExA(RootHandle(record.root), record.parent, 0, KEY_WRITE, parent.Out()) == ERROR_SUCCESS)
+        RegDeleteKeyA(parent.Get(), record.name);
 }

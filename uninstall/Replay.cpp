@@ -9,8 +9,10 @@
 
 #include <windows.h>
 
+namespace {
+
 // A `file` record whose numbers are both 0: the path, then whether the file went.
-static void DeleteInstalledFile(const char* path)
+void DeleteInstalledFile(const char* path)
 {
     Print("Deleting file %s ", path);
     if (DeleteFileA(path)) {
@@ -23,29 +25,31 @@ static void DeleteInstalledFile(const char* path)
         DeleteAtNextStart(path);
 }
 
+} // namespace
+
 void ReplayRecords(const LogRecord* newestFirst)
 {
     for (const LogRecord* record = newestFirst; record; record = record->next) {
         const char* data = nullptr;
         switch (ClassifyRecord(record->text, &data)) {
-        case RecordKind::dir:
+        case RecordKind::Dir:
             // Only an empty directory goes; one that still holds something stays, silently.
             RemoveDirectoryA(data);
             break;
-        case RecordKind::file:
+        case RecordKind::File:
             if (const char* path = FileRecordPath(data))
                 DeleteInstalledFile(path);
             break;
-        case RecordKind::inc:
+        case RecordKind::Inc:
             ReleaseSharedCount(data);
             break;
-        case RecordKind::key:
+        case RecordKind::Key:
             RemoveRegistryKey(data);
             break;
-        case RecordKind::pmngr:
+        case RecordKind::Pmngr:
             RemoveProgmanEntry(data);
             break;
-        case RecordKind::none:
+        case RecordKind::None:
             break;
         }
     }

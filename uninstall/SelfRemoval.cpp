@@ -1,8 +1,7 @@
 #include "SelfRemoval.h"
 
+#include "Owners.h"
 #include "portable/WininitRenames.h"
-
-#include <windows.h>
 
 #include <string>
 
@@ -24,19 +23,16 @@ bool IsWindows95Family()
 bool ReadWholeFile(const char* path, std::string* text)
 {
     text->clear();
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const OwnedFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file)
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     // wininit.ini is a short list; a file of megabytes is not one to rewrite.
-    const DWORD size = GetFileSize(file, nullptr);
+    const DWORD size = GetFileSize(file.Get(), nullptr);
+    if (size >= (1u << 20))
+        return false;
     DWORD read = 0;
-    bool whole = size < (1u << 20);
-    if (whole) {
-        text->resize(size);
-        whole = size == 0 || (ReadFile(file, &(*text)[0], size, &read, nullptr) && read == size);
-    }
-    CloseHandle(file);
-    return whole;
+    text->resize(size);
+    return size == 0 || (ReadFile(file.Get(), &(*text)[0], size, &read, nullptr) && read == size);
 }
 
 bool WriteWholeFile(HANDLE file, const std::string& text)
@@ -51,20 +47,19 @@ bool WriteWholeFile(HANDLE file, const std::string& text)
 bool ReplaceWininit(const char* path, const std::string& old, const std::string& text)
 {
     if (text.compare(0, old.size(), old) == 0) {
-        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return false;
-        const bool appended = SetFilePointer(file, 0, nullptr, FILE_END) == old.size() &&
-                              WriteWholeFile(file, text.substr(old.size()));
-        CloseHandle(file);
-        return appended;
+        const OwnedFile file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return file && SetFilePointer(file.Get(), 0, nullptr, FILE_END) == old.size() &&
+               WriteWholeFile(file.Get(), text.substr(old.size()));
     }
     const std::string temp = std::string(path) + ".new";
-    HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    const bool written = WriteWholeFile(file, text) && FlushFileBuffers(file);
-    CloseHandle(file);
+    bool written;
+    {
+        const OwnedFile file(
+            CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file)
+            return false;
+        written = WriteWholeFile(file.Get(), text) && FlushFileBuffers(file.Get());
+    }   // closed before the rename
     // Windows 95 has no replacing rename: the old file goes first, the new one takes its name.
     if (written && (MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING) ||
                     (DeleteFileA(path) && MoveFileA(temp.c_str(), path))))

@@ -2,39 +2,40 @@
 //   Uninstall.exe [log path]    (".UnInst.inf" in the current directory without one)
 // Exit status: 0 after a replay, 1 when the log cannot be opened, 2 when the user says no.
 #include "Console.h"
+#include "Owners.h"
 #include "Replay.h"
 #include "portable/CommandLine.h"
 #include "portable/LogRecords.h"
 
 #include <cstdio>
-#include <windows.h>
 
 int main(int argc, char** argv)
 {
     const char* logPath = LogPathFromArguments(argc, argv, stdout);
 
-    std::FILE* log = std::fopen(logPath, "r");
-    if (!log) {
-        Print("Unable to open %s\nPress ENTER to exit.", logPath);
-        ReadCharacter();
-        return 1;
-    }
-    char productName[kLogLineSize];
-    ReadProductName(log, productName);
+    LogRecord* records = nullptr;
+    {
+        // Closed before the replay ends, so that the log itself can be deleted.
+        const OwnedStream log(std::fopen(logPath, "r"));
+        if (!log) {
+            Print("Unable to open %s\nPress ENTER to exit.", logPath);
+            ReadCharacter();
+            return 1;
+        }
+        char productName[kLogLineSize];
+        ReadProductName(log.Get(), productName);
 
-    Print("This program will uninstall %s\n\nPress Y and [ENTER] to uninstall or just [ENTER] to abort.",
-          productName);
-    char answer = ReadCharacter();
-    if (answer != 'y' && answer != 'Y')
-        return 2;
+        Print("This program will uninstall %s\n\nPress Y and [ENTER] to uninstall or just [ENTER] to abort.",
+              productName);
+        char answer = ReadCharacter();
+        if (answer != 'y' && answer != 'Y')
+            return 2;
 
-    Print("%s will now be uninstalled\n\n", productName);
-    LogRecord* records;
-    bool loaded = LoadRecords(log, &records);
-    std::fclose(log);
-    if (!loaded) {
-        Print("Out of memory.");
-        return 1;
+        Print("%s will now be uninstalled\n\n", productName);
+        if (!LoadRecords(log.Get(), &records)) {
+            Print("Out of memory.");
+            return 1;
+        }
     }
     ReplayRecords(records);
     DeleteFileA(logPath);

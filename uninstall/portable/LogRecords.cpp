@@ -26,8 +26,8 @@ LineRead ReadLogLine(std::FILE* log, char (&line)[kLogLineSize])
     }
     line[length] = '\0';
     if (!any)
-        return LineRead::end;
-    return overlong ? LineRead::overlong : LineRead::whole;
+        return LineRead::End;
+    return overlong ? LineRead::Overlong : LineRead::Whole;
 }
 
 void ReadProductName(std::FILE* log, char (&name)[kLogLineSize])
@@ -40,8 +40,8 @@ bool LoadRecords(std::FILE* log, LogRecord** head, Allocate allocate)
     *head = nullptr;
     char line[kLogLineSize];
     LineRead read;
-    while ((read = ReadLogLine(log, line)) != LineRead::end) {
-        if (read == LineRead::overlong)
+    while ((read = ReadLogLine(log, line)) != LineRead::End) {
+        if (read == LineRead::Overlong)
             continue;
         std::size_t size = std::strlen(line) + 1;
         auto* record = static_cast<LogRecord*>(allocate(sizeof(LogRecord) + size));

@@ -10,9 +10,9 @@
 constexpr std::size_t kLogLineSize = 1040;
 
 enum class LineRead {
-    end,      // nothing left to read
-    whole,    // the line, without its line end
-    overlong, // the first 1039 characters of a longer line; the rest was read and dropped
+    End,      // nothing left to read
+    Whole,    // the line, without its line end
+    Overlong, // the first 1039 characters of a longer line; the rest was read and dropped
 };
 
 // Reads one line, cut at its first line feed (a carriage return right before it goes too, for

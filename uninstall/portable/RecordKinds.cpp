@@ -9,19 +9,19 @@ RecordKind ClassifyRecord(const char* line, const char** data)
         RecordKind kind;
         std::size_t dataAt;
     } kinds[] = {
-        {'d', RecordKind::dir, 4}, {'f', RecordKind::file, 5},  {'i', RecordKind::inc, 4},
-        {'k', RecordKind::key, 4}, {'p', RecordKind::pmngr, 6},
+        {'d', RecordKind::Dir, 4}, {'f', RecordKind::File, 5},  {'i', RecordKind::Inc, 4},
+        {'k', RecordKind::Key, 4}, {'p', RecordKind::Pmngr, 6},
     };
     for (const auto& k : kinds) {
         if (line[0] != k.letter)
             continue;
         // Never step past the terminator, whatever the line holds.
         if (std::strlen(line) < k.dataAt)
-            return RecordKind::none;
+            return RecordKind::None;
         *data = line + k.dataAt;
         return k.kind;
     }
-    return RecordKind::none;
+    return RecordKind::None;
 }
 
 const char* FileRecordPath(const char* data)
@@ -38,10 +38,10 @@ bool SplitKeyRecord(const char* data, KeyRecord* key)
         const char* name;
         RootKey root;
     } roots[] = {
-        {"HKEY_CURRENT_USER", RootKey::currentUser},
-        {"HKEY_CLASSES_ROOT", RootKey::classesRoot},
-        {"HKEY_LOCAL_MACHINE", RootKey::localMachine},
-        {"HKEY_USERS", RootKey::users},
+        {"HKEY_CURRENT_USER", RootKey::CurrentUser},
+        {"HKEY_CLASSES_ROOT", RootKey::ClassesRoot},
+        {"HKEY_LOCAL_MACHINE", RootKey::LocalMachine},
+        {"HKEY_USERS", RootKey::Users},
     };
     const char* space = std::strchr(data, ' ');
     if (!space)
@@ -82,7 +82,7 @@ bool IsRegistrationKey(const KeyRecord& key)
 {
     // Registry names compare without regard to case; ASCII folding is enough for this one.
     static const char kRegistrations[] = "SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\UNINSTALL\\";
-    if (key.root != RootKey::localMachine)
+    if (key.root != RootKey::LocalMachine)
         return false;
     for (std::size_t i = 0; kRegistrations[i]; ++i)
         if (UpperAscii(key.parent[i]) != kRegistrations[i])

@@ -13,7 +13,7 @@
 
 #include <cstddef>
 
-enum class RecordKind { none, dir, file, inc, key, pmngr };
+enum class RecordKind { None, Dir, File, Inc, Key, Pmngr };
 
 // The kind of a record line and, through *data, where its data begins. A line that begins with
 // another letter, or that ends before its kind's data would begin, is of no kind.
@@ -26,7 +26,7 @@ const char* FileRecordPath(const char* data);
 // Key paths are taken into a buffer of this size: at most 259 characters.
 constexpr std::size_t kKeyPathSize = 260;
 
-enum class RootKey { currentUser, classesRoot, localMachine, users };
+enum class RootKey { CurrentUser, ClassesRoot, LocalMachine, Users };
 
 struct KeyRecord {
     RootKey root;

@@ -20,15 +20,15 @@ static void TakeApart(const char* line)
 {
     const char* data = nullptr;
     RecordKind kind = ClassifyRecord(line, &data);
-    if (kind == RecordKind::none)
+    if (kind == RecordKind::None)
         return;
     Check(data >= line && data <= line + std::strlen(line));
     switch (kind) {
-    case RecordKind::file:
+    case RecordKind::File:
         if (const char* path = FileRecordPath(data))
             Check(path == data + 4 && data[0] == '0' && data[2] == '0');
         break;
-    case RecordKind::key: {
+    case RecordKind::Key: {
         KeyRecord key;
         if (SplitKeyRecord(data, &key)) {
             std::size_t parent = std::strlen(key.parent);
@@ -37,7 +37,7 @@ static void TakeApart(const char* line)
         }
         break;
     }
-    case RecordKind::pmngr: {
+    case RecordKind::Pmngr: {
         char group[kLogLineSize];
         const char* item;
         if (SplitProgmanRecord(data, group, &item))

@@ -112,13 +112,13 @@ TEST(LogRecords, ReadLogLineTellsWholeFromOverlongLines)
     std::FILE* log = LogOf(std::string(1039, 'a') + "\n" + std::string(1040, 'b') + "\r\nc");
     ASSERT_NE(log, nullptr);
     char line[kLogLineSize];
-    EXPECT_EQ(ReadLogLine(log, line), LineRead::whole);
+    EXPECT_EQ(ReadLogLine(log, line), LineRead::Whole);
     EXPECT_EQ(std::string(line), std::string(1039, 'a'));
-    EXPECT_EQ(ReadLogLine(log, line), LineRead::overlong);
+    EXPECT_EQ(ReadLogLine(log, line), LineRead::Overlong);
     EXPECT_EQ(std::string(line), std::string(1039, 'b'));
-    EXPECT_EQ(ReadLogLine(log, line), LineRead::whole);
+    EXPECT_EQ(ReadLogLine(log, line), LineRead::Whole);
     EXPECT_EQ(std::string(line), "c");
-    EXPECT_EQ(ReadLogLine(log, line), LineRead::end);
+    EXPECT_EQ(ReadLogLine(log, line), LineRead::End);
     std::fclose(log);
 }
 

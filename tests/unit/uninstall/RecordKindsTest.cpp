@@ -14,30 +14,30 @@ TEST(RecordKinds, TheFirstLetterTellsTheKindAndTheDataStartsAtItsPosition)
         RecordKind kind;
         const char* data;
     } cases[] = {
-        {"dir C:\\Apps\\Sample", RecordKind::dir, "C:\\Apps\\Sample"},
-        {"file 0 0 C:\\a.exe", RecordKind::file, "0 0 C:\\a.exe"},
-        {"inc C:\\WINNT\\system32\\edrt.dll", RecordKind::inc, "C:\\WINNT\\system32\\edrt.dll"},
-        {"key HKEY_USERS a\\b", RecordKind::key, "HKEY_USERS a\\b"},
-        {"pmngr Group@Item", RecordKind::pmngr, "Group@Item"},
+        {"dir C:\\Apps\\Sample", RecordKind::Dir, "C:\\Apps\\Sample"},
+        {"file 0 0 C:\\a.exe", RecordKind::File, "0 0 C:\\a.exe"},
+        {"inc C:\\WINNT\\system32\\edrt.dll", RecordKind::Inc, "C:\\WINNT\\system32\\edrt.dll"},
+        {"key HKEY_USERS a\\b", RecordKind::Key, "HKEY_USERS a\\b"},
+        {"pmngr Group@Item", RecordKind::Pmngr, "Group@Item"},
         // Only the first letter is looked at.
-        {"dxx C:\\d", RecordKind::dir, "C:\\d"},
-        {"fxxx 1 0 p", RecordKind::file, "1 0 p"},
-        {"idle", RecordKind::inc, ""},
-        {"pxxxxxG@I", RecordKind::pmngr, "G@I"},
+        {"dxx C:\\d", RecordKind::Dir, "C:\\d"},
+        {"fxxx 1 0 p", RecordKind::File, "1 0 p"},
+        {"idle", RecordKind::Inc, ""},
+        {"pxxxxxG@I", RecordKind::Pmngr, "G@I"},
         // Exactly as long as the data's position: empty data.
-        {"dir ", RecordKind::dir, ""},
-        {"key ", RecordKind::key, ""},
+        {"dir ", RecordKind::Dir, ""},
+        {"key ", RecordKind::Key, ""},
         // Shorter than that: nothing is read past the end.
-        {"dir", RecordKind::none, nullptr},
-        {"file", RecordKind::none, nullptr},
-        {"pmngr", RecordKind::none, nullptr},
-        {"k", RecordKind::none, nullptr},
-        {"", RecordKind::none, nullptr},
+        {"dir", RecordKind::None, nullptr},
+        {"file", RecordKind::None, nullptr},
+        {"pmngr", RecordKind::None, nullptr},
+        {"k", RecordKind::None, nullptr},
+        {"", RecordKind::None, nullptr},
         // Other letters, capitals and blanks first.
-        {"Dir C:\\d", RecordKind::none, nullptr},
-        {" dir C:\\d", RecordKind::none, nullptr},
-        {"xfile 0 0 a", RecordKind::none, nullptr},
-        {"Sample Editor", RecordKind::none, nullptr},
+        {"Dir C:\\d", RecordKind::None, nullptr},
+        {" dir C:\\d", RecordKind::None, nullptr},
+        {"xfile 0 0 a", RecordKind::None, nullptr},
+        {"Sample Editor", RecordKind::None, nullptr},
     };
     for (const auto& c : cases) {
         const char* data = nullptr;
@@ -86,25 +86,25 @@ TEST(RecordKinds, AKeyPathIsSplitAtItsLastBackslashAndOnlyRegistrationsAreDelete
         std::string parent, name;
         bool registration; // below the uninstall registrations: may be deleted
     } cases[] = {
-        {"HKEY_LOCAL_MACHINE " + uninstall + "Sample Editor", true, RootKey::localMachine, uninstall,
+        {"HKEY_LOCAL_MACHINE " + uninstall + "Sample Editor", true, RootKey::LocalMachine, uninstall,
          "Sample Editor", true},
-        {"HKEY_LOCAL_MACHINE " + uninstall + "Sample Editor\\DisplayName", true, RootKey::localMachine,
+        {"HKEY_LOCAL_MACHINE " + uninstall + "Sample Editor\\DisplayName", true, RootKey::LocalMachine,
          uninstall + "Sample Editor\\", "DisplayName", true},
         {"HKEY_LOCAL_MACHINE software\\microsoft\\windows\\currentversion\\uninstall\\x", true,
-         RootKey::localMachine, "software\\microsoft\\windows\\currentversion\\uninstall\\", "x", true},
+         RootKey::LocalMachine, "software\\microsoft\\windows\\currentversion\\uninstall\\", "x", true},
         // The registrations' own key, a look-alike, another root, another key.
-        {"HKEY_LOCAL_MACHINE SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", true, RootKey::localMachine,
+        {"HKEY_LOCAL_MACHINE SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", true, RootKey::LocalMachine,
          "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\", "Uninstall", false},
         {"HKEY_LOCAL_MACHINE SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\UninstallX\\y", true,
-         RootKey::localMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\UninstallX\\", "y", false},
-        {"HKEY_CURRENT_USER " + uninstall + "Sample Editor", true, RootKey::currentUser, uninstall, "Sample Editor",
+         RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\UninstallX\\", "y", false},
+        {"HKEY_CURRENT_USER " + uninstall + "Sample Editor", true, RootKey::CurrentUser, uninstall, "Sample Editor",
          false},
-        {"HKEY_LOCAL_MACHINE SOFTWARE\\Sample", true, RootKey::localMachine, "SOFTWARE\\", "Sample", false},
-        {"HKEY_CURRENT_USER Software\\A B\\C D", true, RootKey::currentUser, "Software\\A B\\", "C D", false},
-        {"HKEY_CLASSES_ROOT .smp\\shell", true, RootKey::classesRoot, ".smp\\", "shell", false},
-        {"HKEY_USERS .DEFAULT\\Software", true, RootKey::users, ".DEFAULT\\", "Software", false},
-        {"HKEY_USERS \\Top", true, RootKey::users, "\\", "Top", false},
-        {"HKEY_USERS " + longest, true, RootKey::users, std::string(250, 'k') + "\\", std::string(8, 'n'), false},
+        {"HKEY_LOCAL_MACHINE SOFTWARE\\Sample", true, RootKey::LocalMachine, "SOFTWARE\\", "Sample", false},
+        {"HKEY_CURRENT_USER Software\\A B\\C D", true, RootKey::CurrentUser, "Software\\A B\\", "C D", false},
+        {"HKEY_CLASSES_ROOT .smp\\shell", true, RootKey::ClassesRoot, ".smp\\", "shell", false},
+        {"HKEY_USERS .DEFAULT\\Software", true, RootKey::Users, ".DEFAULT\\", "Software", false},
+        {"HKEY_USERS \\Top", true, RootKey::Users, "\\", "Top", false},
+        {"HKEY_USERS " + longest, true, RootKey::Users, std::string(250, 'k') + "\\", std::string(8, 'n'), false},
         // Skipped: roots not written exactly, no backslash, nothing after it, too long.
         {"hkey_local_machine SOFTWARE\\x", false, {}, "", "", false},
         {"HKEY_LOCAL_MACHINEX SOFTWARE\\x", false, {}, "", "", false},
