@@ -9,8 +9,14 @@ set(CORVEL_WINE_HOME ${CMAKE_BINARY_DIR}/wine CACHE INTERNAL "Wine prefix and ha
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/wine/wine-run)
 
 # corvel_wine_path(<var> <path>): the Windows name of a build-tree path inside our prefixes,
-# where drive Z: is the Linux root; backslashes doubled for a C string in a compile definition.
+# where drive Z: is the Linux root, for a C string in a compile definition: backslashes doubled.
+# A program's file is named by its target, $<TARGET_FILE:name>, which is known only when the
+# build system is generated: its slashes stay, as Wine's file calls take either separator.
 function(corvel_wine_path var path)
+  if(path MATCHES "^\\$<")
+    set(${var} "Z:${path}" PARENT_SCOPE)
+    return()
+  endif()
   string(REPLACE "/" "\\\\" windows "Z:${path}")
   set(${var} "${windows}" PARENT_SCOPE)
 endfunction()
