@@ -10,6 +10,7 @@
 #include "Waiting.h"
 #include "WindowQueries.h"
 #include "Wizard.h"
+#include "WizardUser.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,6 @@ using namespace ui;
 using testing_support::ScratchDir;
 
 namespace {
-
-constexpr DWORD kWindowMs = 20000;   // a cold Wine may take a while to show the first window
-constexpr DWORD kEffectMs = 5000;
 
 bool ButtonUsable(HWND wizard, WizardButton button)
 {
@@ -127,7 +125,7 @@ TEST(Wizard, DrivenToFinishReportsEverythingTheUserEntered)
     ScratchDir dir("uidriver-finish");
     Process p(FixtureCommand("wizard 5"), dir.Path(), "typed\r\nlines\n");
     ASSERT_TRUE(p.Started()) << p.StartError();
-    HWND wizard = WaitForWizard(p.Id(), kWindowMs);
+    HWND wizard = WaitForWizard(p.Id(), kStartMs);
     ASSERT_NE(wizard, nullptr);
     EXPECT_EQ(WaitForWindow({"Your Name", "#32770", p.Id()}, kEffectMs), wizard);
     EXPECT_EQ(PageTitle(wizard), "Your Name");
@@ -188,7 +186,7 @@ TEST(Wizard, CancelEndsTheSheetWithoutAnswers)
 {
     Process p(FixtureCommand("wizard 0"));
     ASSERT_TRUE(p.Started());
-    HWND wizard = WaitForWizard(p.Id(), kWindowMs);
+    HWND wizard = WaitForWizard(p.Id(), kStartMs);
     ASSERT_NE(wizard, nullptr);
     ASSERT_TRUE(Press(wizard, WizardButton::Cancel));
     EXPECT_TRUE(WaitForWizardClosed(wizard, kEffectMs));

@@ -21,7 +21,7 @@ struct Step {
 };
 
 // Plays the steps; notes "title | buttons" after every press (and of the first page).
-void Play(User& user, const std::vector<Step>& steps)
+void Play(WizardUser& user, const std::vector<Step>& steps)
 {
     user.notes.push_back(user.Look("Next"));
     for (const Step& step : steps) {
@@ -101,7 +101,7 @@ TEST(Navigation, EachInstallationTypeTakesItsWayInBothDirections)
         InstallContext context(settings);
         CInstallSheet sheet("Corvel Installation Wizard");
         Notes notes;
-        EXPECT_EQ(RunWizard(sheet, [&](User& user) { Play(user, c.steps); }, &notes), 12325) << c.what;
+        EXPECT_EQ(RunWizard(sheet, [&](WizardUser& user) { Play(user, c.steps); }, &notes), 12325) << c.what;
         EXPECT_EQ(notes, Expected(c.steps)) << c.what;
         EXPECT_EQ(sheet.installTypeTab.installType, c.installType) << c.what;
     }
@@ -121,7 +121,7 @@ TEST(Navigation, CancelOnAnyPageEndsWithoutFinish)
         InstallContext context{ContextSettings{}};
         CInstallSheet sheet("Corvel Installation Wizard");
         Notes notes;
-        const INT_PTR result = RunWizard(sheet, [&](User& user) { Play(user, steps); }, &notes);
+        const INT_PTR result = RunWizard(sheet, [&](WizardUser& user) { Play(user, steps); }, &notes);
         EXPECT_NE(result, 12325) << notes.size();
         EXPECT_EQ(result, IDCANCEL);
         EXPECT_EQ(notes, Expected(steps));
