@@ -4,14 +4,6 @@
 
 namespace e2e {
 
-const char* const kSplashCaption = "Corvel Install for Windows95 and NT";
-const char* const kProgressCaption = "Corvel Install - Installing";
-const char* const kWelcomeTitle = "Step 1 - Select destination directory";
-const char* const kTypeTitle = "Step 2 - Select Installation Type";
-const char* const kModulesTitle = "Step 2 a - Select modules to Install";
-const char* const kFolderTitle = "Step 3 - Select Program Folder";
-const char* const kFinishTitle = "Finish the installation";
-
 SetupSession::SetupSession(const std::string& directory)
     : process("\"" + directory + "\\setup.exe\"", directory)
 {

@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "Process.h"
 #include "WizardUser.h"
+#include "resources/resource.h" // the ids and captions of setup.exe's windows
 
 #include <windows.h>
 
@@ -17,15 +18,6 @@ namespace e2e {
 using ui::kEffectMs;
 using ui::kStartMs;
 constexpr DWORD kRunMs = 120000; // an installation after Finish
-
-// What setup.exe's windows are called.
-extern const char* const kSplashCaption;
-extern const char* const kProgressCaption;
-extern const char* const kWelcomeTitle;
-extern const char* const kTypeTitle;
-extern const char* const kModulesTitle;
-extern const char* const kFolderTitle;
-extern const char* const kFinishTitle;
 
 class SetupSession : public ui::WizardUser {
   public:

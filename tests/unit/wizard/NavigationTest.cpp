@@ -51,7 +51,7 @@ void Play(WizardUser& user, const std::vector<Step>& steps)
 
 Notes Expected(const std::vector<Step>& steps)
 {
-    Notes notes{std::string(kWelcomeTitle) + " | Next"};
+    Notes notes{std::string(CAPTION_WELCOME) + " | Next"};
     for (const Step& step : steps) {
         if (step.action == Finish || step.action == Cancel)
             notes.push_back("closed");
@@ -61,11 +61,11 @@ Notes Expected(const std::vector<Step>& steps)
     return notes;
 }
 
-const char* const W = kWelcomeTitle;
-const char* const T = kTypeTitle;
-const char* const M = kModulesTitle;
-const char* const F = kFolderTitle;
-const char* const E = kFinishTitle;
+const char* const W = CAPTION_WELCOME;
+const char* const T = CAPTION_INSTALLTYPE;
+const char* const M = CAPTION_MODULES;
+const char* const F = CAPTION_SELECTFOLDER;
+const char* const E = CAPTION_FINISH;
 
 TEST(Navigation, EachInstallationTypeTakesItsWayInBothDirections)
 {

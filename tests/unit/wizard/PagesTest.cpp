@@ -95,7 +95,7 @@ TEST(Pages, ModuleBoxesFollowTheListToTen)
         Lines expected;
         for (int k = 0; k < kModuleBoxes; ++k) {
             const int inScript = c.modules - k;   // list position k is the script's module from the end
-            expected.push_back(std::to_string(1005 + k) + " Button '" +
+            expected.push_back(std::to_string(IDC_MODULE1 + k) + " Button '" +
                                (k < c.boxes ? "Module " + std::to_string(inScript) : std::string("Module1")) +
                                "'" + (k < c.boxes && inScript % 2 ? " [x]" : " [ ]") + (k < c.boxes ? "" : " hidden"));
         }

@@ -3,7 +3,6 @@
 // are checked on the main thread once the sheet has closed.
 #pragma once
 
-#include "SetupSession.h"
 #include "WizardUser.h"
 
 #include <windows.h>
@@ -15,13 +14,6 @@
 class CInstallSheet;
 
 using ui::WizardUser;
-
-// The page titles, as the end-to-end tests know them too.
-using e2e::kFinishTitle;
-using e2e::kFolderTitle;
-using e2e::kModulesTitle;
-using e2e::kTypeTitle;
-using e2e::kWelcomeTitle;
 
 // Runs sheet.DoModal() while `play` acts on the wizard. A sheet still open after `play` is
 // cancelled, so a failing test never hangs. Returns DoModal's result.
