@@ -27,15 +27,6 @@ bool ButtonUsable(HWND wizard, WizardButton button)
     return IsVisible(wizard, id) && IsEnabled(wizard, id);
 }
 
-// Saves the window for the screenshot script when it asked for pictures.
-void Shoot(HWND window, const std::string& name)
-{
-    std::string path = ScreenshotPath(name);
-    if (!path.empty()) {
-        EXPECT_TRUE(SaveWindowImage(window, path)) << path;
-    }
-}
-
 TEST(WindowQueries, WaitingForAWindowThatNeverComesTimesOut)
 {
     const DWORD start = GetTickCount();
@@ -58,7 +49,7 @@ void FillNamePage(HWND wizard, DWORD pid)
     EXPECT_FALSE(IsEnabled(wizard, WizardButtonId(WizardButton::Back)));
     EXPECT_FALSE(Press(wizard, WizardButton::Back, 0)) << "a disabled button cannot be pressed";
     EXPECT_FALSE(IsVisible(wizard, WizardButtonId(WizardButton::Finish)));
-    Shoot(wizard, "uidriver-fixture-name-page");
+    EXPECT_TRUE(Shoot(wizard, "uidriver-fixture-name-page"));
 
     EXPECT_TRUE(SetText(page, IDC_NAME, "Ada Lovelace"));
     EXPECT_EQ(ControlText(page, IDC_NAME), "Ada Lovelace");
@@ -97,7 +88,7 @@ void FillKindPage(HWND wizard)
     EXPECT_TRUE(SetText(page, IDC_FOLDER, "E:\\Elsewhere"));
     EXPECT_EQ(ControlText(page, IDC_FOLDER), "E:\\Elsewhere");
     EXPECT_TRUE(WaitUntil([&] { return ButtonUsable(wizard, WizardButton::Back); }, kEffectMs));
-    Shoot(wizard, "uidriver-fixture-kind-page");
+    EXPECT_TRUE(Shoot(wizard, "uidriver-fixture-kind-page"));
 }
 
 // What the screen shows of the window was saved: the window's size, and not one flat colour.
@@ -149,7 +140,7 @@ TEST(Wizard, DrivenToFinishReportsEverythingTheUserEntered)
     EXPECT_TRUE(WaitUntil([&] { return ButtonUsable(wizard, WizardButton::Finish); }, kEffectMs));
     EXPECT_FALSE(IsVisible(wizard, WizardButtonId(WizardButton::Next)));
     CheckWindowImage(wizard, dir / "wizard.bmp");
-    Shoot(wizard, "uidriver-fixture-ready-page");
+    EXPECT_TRUE(Shoot(wizard, "uidriver-fixture-ready-page"));
     ASSERT_TRUE(Press(wizard, WizardButton::Finish));
     EXPECT_TRUE(WaitForWizardClosed(wizard, kEffectMs));
 

@@ -170,4 +170,10 @@ std::string ScreenshotPath(const std::string& name)
     return std::string(dir) + "\\" + name + ".bmp";
 }
 
+bool Shoot(HWND window, const std::string& name)
+{
+    const std::string path = ScreenshotPath(name);
+    return path.empty() || SaveWindowImage(window, path);
+}
+
 } // namespace ui

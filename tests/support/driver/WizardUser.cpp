@@ -62,9 +62,7 @@ std::vector<std::string> WizardUser::Controls() const
 
 void WizardUser::Shoot(const std::string& name) const
 {
-    const std::string path = ScreenshotPath(name);
-    if (!path.empty())
-        SaveWindowImage(wizard, path);
+    ui::Shoot(wizard, name);
 }
 
 } // namespace ui
