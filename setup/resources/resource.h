@@ -1,4 +1,5 @@
-// Resource ids of setup.exe: dialog templates, controls, icon and bitmaps.
+// Resource ids of setup.exe: dialog templates, controls, icon and bitmaps; and the captions of its
+// windows, which setup.rc and the tests that find the windows by them share.
 #pragma once
 
 #define IDR_MAINFRAME 128
@@ -11,6 +12,15 @@
 #define IDD_SELECTFOLDER 133
 #define IDD_FINISH 134
 #define IDD_PROGRESS 135
+
+// Captions: a page's is its title, which the sheet shows in its title bar.
+#define CAPTION_WELCOME "Step 1 - Select destination directory"
+#define CAPTION_INSTALLTYPE "Step 2 - Select Installation Type"
+#define CAPTION_MODULES "Step 2 a - Select modules to Install"
+#define CAPTION_SELECTFOLDER "Step 3 - Select Program Folder"
+#define CAPTION_FINISH "Finish the installation"
+#define CAPTION_SPLASH "Corvel Install for Windows95 and NT"
+#define CAPTION_PROGRESS "Corvel Install - Installing"
 
 // Bitmaps of the welcome and finish pages.
 #define IDB_WELCOME 136

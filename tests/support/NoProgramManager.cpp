@@ -1,5 +1,7 @@
 #include "NoProgramManager.h"
 
+#include "Waiting.h"
+
 #include <ddeml.h>
 
 namespace testing_support {
@@ -69,14 +71,7 @@ bool WaitForDesktopProgramManager(DWORD timeoutMs)
     for (HWND window : stranded)
         SetParent(window, nullptr);
 
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (desktop && ProgramManagerProcess() == desktop)
-            return true;
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-        Sleep(100);
-    }
+    return ui::WaitUntil([&] { return desktop && ProgramManagerProcess() == desktop; }, timeoutMs, 100);
 }
 
 NoProgramManager::NoProgramManager()

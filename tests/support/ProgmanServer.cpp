@@ -1,6 +1,7 @@
 #include "ProgmanServer.h"
 
 #include "EscapedBytes.h"
+#include "Waiting.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -156,13 +157,9 @@ std::vector<DdeTransaction> ProgmanServer::Transactions(const std::string& type)
 
 std::vector<DdeTransaction> ProgmanServer::WaitForTransactions(size_t count, DWORD timeoutMs) const
 {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        std::vector<DdeTransaction> all = Transactions();
-        if (all.size() >= count || GetTickCount() - start >= timeoutMs)
-            return all;
-        Sleep(20);
-    }
+    std::vector<DdeTransaction> all;
+    ui::WaitUntil([&] { return (all = Transactions()).size() >= count; }, timeoutMs);
+    return all;
 }
 
 std::vector<ProgmanGroupState> ProgmanServer::Groups() const

@@ -3,6 +3,7 @@
 #include "NoProgramManager.h"
 #include "RegistryGuard.h"
 #include "ScratchDir.h"
+#include "Waiting.h"
 
 #include <tlhelp32.h>
 
@@ -73,13 +74,7 @@ std::vector<std::string> FolderEntries(const std::string& folder, bool folders)
 
 bool WaitForPath(const std::string& path, bool exists, DWORD timeoutMs)
 {
-    const DWORD start = GetTickCount();
-    while (PathExists(path) != exists) {
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-        Sleep(50);
-    }
-    return true;
+    return ui::WaitUntil([&] { return PathExists(path) == exists; }, timeoutMs, 50);
 }
 
 WineProgramManager::WineProgramManager()
@@ -101,8 +96,7 @@ WineProgramManager::~WineProgramManager()
         if (foldersBefore.count(name))
             continue;
         // A folder window that was still starting may hold the folder for a moment.
-        for (int attempt = 0; attempt < 50 && !RemoveTree(programs + "\\" + name); ++attempt)
-            Sleep(100);
+        ui::WaitUntil([&] { return RemoveTree(programs + "\\" + name); }, 5000, 100);
     }
 }
 

@@ -18,7 +18,6 @@ namespace {
 
 constexpr DWORD kRunMs = 20 * 60 * 1000; // the largest distribution the bench makes, on a slow machine
 constexpr DWORD kTightPollMs = 5;        // a finer look than the driver's: these are the times we report
-constexpr int kDestinationField = 1000;   // the first page's edit
 constexpr double kSettleMs = 200;
 constexpr double kFullLookMs = 2000; // in case the box does not come to the foreground
 
@@ -78,7 +77,7 @@ int Setup(const std::string& dist, const std::string& dest)
         e2e::kStartMs);
     const double firstPage = Now();
     // Destination, then Typical and the script's folder as they stand, to the last page.
-    if (!setup.WaitForWizard() || !setup.Type(kDestinationField, dest) || !setup.Press(WizardButton::Next) ||
+    if (!setup.WaitForWizard() || !setup.Type(IDC_DESTPATH, dest) || !setup.Press(WizardButton::Next) ||
         !setup.Press(WizardButton::Next) || !setup.Press(WizardButton::Next) ||
         !ui::Press(setup.Wizard(), WizardButton::Finish)) {
         std::fprintf(stderr, "bench-driver: the wizard did not reach Finish\n");

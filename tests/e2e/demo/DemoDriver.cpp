@@ -232,7 +232,7 @@ void ShowActive(HWND window)
 std::string Boxes(HWND page)
 {
     std::string boxes;
-    for (int id = 1005; id <= 1014; ++id)
+    for (int id = IDC_MODULE1; id <= IDC_MODULE10; ++id)
         if (ui::IsVisible(page, id))
             boxes += std::string(boxes.empty() ? "" : ", ") +
                      (ui::CheckState(page, id) == BST_CHECKED ? "[x] " : "[ ] ") + ui::ControlText(page, id);
@@ -251,9 +251,9 @@ int Drive(const std::string& dist)
     // that shows the windows and does the installation.
     Threads threads(setup.Id());
     const std::string splash = Catch(
-        setup, threads, kSplashCaption, [](HWND) { return true; }, [](HWND w) { return ui::WindowText(w); },
+        setup, threads, CAPTION_SPLASH, [](HWND) { return true; }, [](HWND w) { return ui::WindowText(w); },
         "setup-splash");
-    Show("Splash window \"" + std::string(kSplashCaption) + "\"",
+    Show("Splash window \"" + std::string(CAPTION_SPLASH) + "\"",
          splash.empty() ? "(gone before it could be photographed)"
                         : "while setup.exe reads the system and Setup.inf",
          splash.empty() ? "" : PictureName("setup-splash"));
@@ -268,17 +268,17 @@ int Drive(const std::string& dist)
         std::function<std::string()> act; // what the user sees and does on the page
         WizardButton leave;
     } steps[] = {
-        {"setup-welcome", "Next", [&] { return "destination " + ui::ControlText(setup.Page(), 1000); },
+        {"setup-welcome", "Next", [&] { return "destination " + ui::ControlText(setup.Page(), IDC_DESTPATH); },
          WizardButton::Next},
         {"setup-install-type", "Back Next",
          [&] {
-             setup.Click(1004, BST_CHECKED);
+             setup.Click(IDC_CUSTOM, BST_CHECKED);
              return std::string("Custom, to see the modules");
          },
          WizardButton::Next},
         {"setup-modules", "Back Next", [&] { return Boxes(setup.Page()); }, WizardButton::Next},
         {"setup-folder", "Back Next",
-         [&] { return "Start-menu folder " + ui::ControlText(setup.Page(), 1006); }, WizardButton::Next},
+         [&] { return "Start-menu folder " + ui::ControlText(setup.Page(), IDC_FOLDERLIST); }, WizardButton::Next},
         {"setup-finish", "Back Finish", [&] { return std::string("ready to install"); },
          WizardButton::Finish},
     };
@@ -309,7 +309,7 @@ int Drive(const std::string& dist)
         int unchanged = 0;
     } seen;
     const auto worth = [&seen](HWND w) {
-        const std::string status = Line(w, 1009), file = Line(w, 1010);
+        const std::string status = Line(w, IDC_STATUSLINE), file = Line(w, IDC_FILELINE);
         seen.unchanged = status == seen.status && file == seen.file ? seen.unchanged + 1 : 0;
         if (status != seen.status && !seen.status.empty())
             seen.fileAtNewStatus = file;
@@ -319,9 +319,9 @@ int Drive(const std::string& dist)
                seen.unchanged >= 3;
     };
     const std::string progress = Catch(
-        setup, threads, kProgressCaption, worth, [](HWND w) { return Line(w, 1009) + " / " + Line(w, 1010); },
-        "setup-progress");
-    Show("Progress window \"" + std::string(kProgressCaption) + "\"",
+        setup, threads, CAPTION_PROGRESS, worth,
+        [](HWND w) { return Line(w, IDC_STATUSLINE) + " / " + Line(w, IDC_FILELINE); }, "setup-progress");
+    Show("Progress window \"" + std::string(CAPTION_PROGRESS) + "\"",
          progress.empty() ? "(gone before it could be photographed)" : progress,
          progress.empty() ? "" : PictureName("setup-progress"));
 

@@ -65,7 +65,7 @@ void InstallExample(const Platform& platform)
     SetupSession setup(dist.Dir());
     ASSERT_TRUE(EnterDestination(setup, dest));
     ASSERT_TRUE(setup.Press(WizardButton::Next)); // Typical, as the page starts
-    EXPECT_EQ(setup.Look("Back Next"), std::string(kFolderTitle) + " | Back Next");
+    EXPECT_EQ(setup.Look("Back Next"), std::string(CAPTION_SELECTFOLDER) + " | Back Next");
     ASSERT_TRUE(setup.Press(WizardButton::Next));
     ASSERT_TRUE(setup.Press(WizardButton::Finish));
     std::vector<ui::MessageBoxSeen> boxes;

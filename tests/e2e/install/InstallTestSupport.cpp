@@ -186,7 +186,7 @@ std::string LinkTarget(const std::string& linkPath)
 
 bool EnterDestination(SetupSession& setup, const std::string& dest)
 {
-    return setup.WaitForWizard() && setup.Type(1000, dest) && setup.Press(ui::WizardButton::Next);
+    return setup.WaitForWizard() && setup.Type(IDC_DESTPATH, dest) && setup.Press(ui::WizardButton::Next);
 }
 
 bool InstallWithDefaults(SetupSession& setup, const std::string& dest)

@@ -137,10 +137,10 @@ Stopped StopAtFirstMessage(SetupSession& setup)
     Stopped stopped;
     if (!ui::WaitForMessageBox(setup.Id(), kRunMs, &stopped.box, false))
         return stopped;
-    HWND progress = ui::FindTopWindow({kProgressCaption, "#32770", setup.Id()});
+    HWND progress = ui::FindTopWindow({CAPTION_PROGRESS, "#32770", setup.Id()});
     stopped.progressShown = progress && IsWindowVisible(progress);
-    stopped.status = ui::ControlText(progress, 1009);
-    stopped.file = ui::ControlText(progress, 1010);
+    stopped.status = ui::ControlText(progress, IDC_STATUSLINE);
+    stopped.file = ui::ControlText(progress, IDC_FILELINE);
     return stopped;
 }
 
@@ -275,8 +275,8 @@ TEST(Run, TheProgressWindowShowsTheModuleTheFileAndTheBarAsItGoes)
     ASSERT_TRUE(stopped.progressShown);
     EXPECT_EQ(stopped.status, "Copying files (Shared)...");
     EXPECT_EQ(stopped.file, "corvdup.dll");
-    HWND progress = ui::FindTopWindow({kProgressCaption, "#32770", setup.Id()});
-    HWND bar = GetDlgItem(progress, 1008);
+    HWND progress = ui::FindTopWindow({CAPTION_PROGRESS, "#32770", setup.Id()});
+    HWND bar = GetDlgItem(progress, IDC_PROGRESSBAR);
     LRESULT position = -1, high = -1;
     EXPECT_TRUE(ui::SendWithin(bar, PBM_GETPOS, 0, 0, kEffectMs, &position));
     EXPECT_TRUE(ui::SendWithin(bar, PBM_GETRANGE, FALSE, 0, kEffectMs, &high));

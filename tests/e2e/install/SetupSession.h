@@ -1,11 +1,12 @@
 // setup.exe run as a user runs it: started in its distribution directory, its wizard driven
-// page by page, and every message box it shows read and answered until it ends. Shared by the
-// end-to-end tests and the demo.
+// page by page by the driver's wizard user, and every message box it shows read and answered
+// until it ends. Shared by the end-to-end tests, the demo and the bench.
 #pragma once
 
 #include "MessageBoxes.h"
 #include "Process.h"
-#include "Wizard.h"
+#include "WizardUser.h"
+#include "resources/resource.h" // the ids and captions of setup.exe's windows
 
 #include <windows.h>
 
@@ -14,20 +15,11 @@
 
 namespace e2e {
 
-constexpr DWORD kStartMs = 30000;  // a cold Wine may take a while to show the first window
-constexpr DWORD kEffectMs = 10000; // a page change, a click, a box
-constexpr DWORD kRunMs = 120000;   // an installation after Finish
+using ui::kEffectMs;
+using ui::kStartMs;
+constexpr DWORD kRunMs = 120000; // an installation after Finish
 
-// What setup.exe's windows are called.
-extern const char* const kSplashCaption;
-extern const char* const kProgressCaption;
-extern const char* const kWelcomeTitle;
-extern const char* const kTypeTitle;
-extern const char* const kModulesTitle;
-extern const char* const kFolderTitle;
-extern const char* const kFinishTitle;
-
-class SetupSession {
+class SetupSession : public ui::WizardUser {
   public:
     // Starts directory\setup.exe with that directory as its current directory.
     explicit SetupSession(const std::string& directory);
@@ -40,18 +32,6 @@ class SetupSession {
 
     // Waits for the wizard to show; null when it did not.
     HWND WaitForWizard(DWORD timeoutMs = kStartMs);
-    HWND Wizard() const { return wizard; }
-    HWND Page() const;
-    std::string Title() const;
-    // "title | buttons" with the buttons a user can press ("Back Next"), once the page has set
-    // the expected ones (a page sets them by a posted message after it shows).
-    std::string Look(const std::string& expectedButtons);
-
-    // Presses a wizard button and waits for its effect: another page, or the wizard gone.
-    bool Press(ui::WizardButton button);
-    bool Type(int id, const std::string& text);
-    // Clicks a radio button or check box of the page and waits until it shows `state`.
-    bool Click(int id, int state);
 
     // Answers every message box until the program ends, and keeps what they said; false when it
     // did not end in time (it is then killed).
@@ -60,11 +40,9 @@ class SetupSession {
 
   private:
     ui::Process process;
-    HWND wizard = nullptr;
 };
 
 // The lines of a text such as the uninstall log, without their ends (CR LF or LF).
 std::vector<std::string> Lines(const std::string& text);
-
 
 } // namespace e2e

@@ -20,7 +20,7 @@ const std::vector<ModuleSpec> kModules = {{"Main", 1, 1, {"main.txt"}}, {"Extra"
 
 TEST(Cancel, OnEveryPageEndsTheProgramWithNothingWritten)
 {
-    const char* const pages[] = {kWelcomeTitle, kTypeTitle, kModulesTitle, kFolderTitle, kFinishTitle};
+    const char* const pages[] = {CAPTION_WELCOME, CAPTION_INSTALLTYPE, CAPTION_MODULES, CAPTION_SELECTFOLDER, CAPTION_FINISH};
     for (int cancelOn = 0; cancelOn < 5; ++cancelOn) {
         SCOPED_TRACE(pages[cancelOn]);
         Distribution dist("e2e-cancel");
@@ -29,13 +29,13 @@ TEST(Cancel, OnEveryPageEndsTheProgramWithNothingWritten)
         const std::string dest = dist.Target("Cancel");
         SetupSession setup(dist.Dir());
         ASSERT_TRUE(setup.WaitForWizard());
-        const std::string defaultDest = ui::ControlText(setup.Page(), 1000);
+        const std::string defaultDest = ui::ControlText(setup.Page(), IDC_DESTPATH);
         for (int page = 0; page < cancelOn; ++page) {
             if (page == 0) {
-                ASSERT_TRUE(setup.Type(1000, dest));
+                ASSERT_TRUE(setup.Type(IDC_DESTPATH, dest));
             }
             if (page == 1) {
-                ASSERT_TRUE(setup.Click(1004, BST_CHECKED)); // Custom, so that every page comes
+                ASSERT_TRUE(setup.Click(IDC_CUSTOM, BST_CHECKED)); // Custom, so that every page comes
             }
             ASSERT_TRUE(setup.Press(WizardButton::Next));
         }
@@ -105,7 +105,7 @@ TEST(StartFailure, ShowsItsMessageOverTheSplashAndEnds)
         EXPECT_EQ(seen.caption, "setup");
         EXPECT_EQ(seen.text, c.message);
         EXPECT_STREQ(ui::IconName(seen.icon), "exclamation");
-        HWND splash = ui::FindTopWindow({kSplashCaption, "#32770", setup.Id()});
+        HWND splash = ui::FindTopWindow({CAPTION_SPLASH, "#32770", setup.Id()});
         EXPECT_TRUE(splash && IsWindowVisible(splash)) << "the splash window stays up behind the message";
         EXPECT_EQ(ui::FindWizard(setup.Id()), nullptr);
 

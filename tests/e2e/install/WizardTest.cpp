@@ -33,7 +33,7 @@ std::vector<std::string> Placed(const std::string& dest)
 std::vector<std::string> Boxes(HWND page)
 {
     std::vector<std::string> boxes;
-    for (int id = 1005; id <= 1014; ++id)
+    for (int id = IDC_MODULE1; id <= IDC_MODULE10; ++id)
         if (ui::IsVisible(page, id))
             boxes.push_back(ui::ControlText(page, id) +
                             (ui::CheckState(page, id) == BST_CHECKED ? " [x]" : " [ ]"));
@@ -67,46 +67,46 @@ TEST(Wizard, PagesShowTheScriptAndKeepWhatTheUserChoseBothWays)
     ASSERT_TRUE(setup.WaitForWizard());
     EXPECT_TRUE(Centred(setup.Wizard()));
 
-    EXPECT_EQ(setup.Look("Next"), std::string(kWelcomeTitle) + " | Next");
+    EXPECT_EQ(setup.Look("Next"), std::string(CAPTION_WELCOME) + " | Next");
     EXPECT_EQ(
-        ui::ControlText(setup.Page(), 1001),
+        ui::ControlText(setup.Page(), IDC_WELCOMETEXT),
         "Corvel Install for Windows95 and NT\r\n\r\nThis program will install Corvel Wiring on your PC.");
-    EXPECT_EQ(ui::ControlText(setup.Page(), 1000), ProgramFilesDir() + "\\Corvel Wiring");
-    ASSERT_TRUE(setup.Type(1000, dest));
+    EXPECT_EQ(ui::ControlText(setup.Page(), IDC_DESTPATH), ProgramFilesDir() + "\\Corvel Wiring");
+    ASSERT_TRUE(setup.Type(IDC_DESTPATH, dest));
 
     ASSERT_TRUE(setup.Press(WizardButton::Next));
-    EXPECT_EQ(setup.Look("Back Next"), std::string(kTypeTitle) + " | Back Next");
-    EXPECT_EQ(ui::CheckState(setup.Page(), 1002), BST_CHECKED);
-    ASSERT_TRUE(setup.Click(1004, BST_CHECKED));
+    EXPECT_EQ(setup.Look("Back Next"), std::string(CAPTION_INSTALLTYPE) + " | Back Next");
+    EXPECT_EQ(ui::CheckState(setup.Page(), IDC_TYPICAL), BST_CHECKED);
+    ASSERT_TRUE(setup.Click(IDC_CUSTOM, BST_CHECKED));
 
     ASSERT_TRUE(setup.Press(WizardButton::Next));
-    EXPECT_EQ(setup.Look("Back Next"), std::string(kModulesTitle) + " | Back Next");
+    EXPECT_EQ(setup.Look("Back Next"), std::string(CAPTION_MODULES) + " | Back Next");
     // The last module of the script on the first box, each checked as the script's Typical says.
     EXPECT_EQ(Boxes(setup.Page()), (std::vector<std::string>{"Gamma [x]", "Beta [ ]", "Alpha [x]"}));
-    ASSERT_TRUE(setup.Click(1005, BST_UNCHECKED));
-    ASSERT_TRUE(setup.Click(1006, BST_CHECKED));
+    ASSERT_TRUE(setup.Click(IDC_MODULE1, BST_UNCHECKED));
+    ASSERT_TRUE(setup.Click(IDC_MODULE1 + 1, BST_CHECKED));
 
     ASSERT_TRUE(setup.Press(WizardButton::Next));
-    EXPECT_EQ(setup.Look("Back Next"), std::string(kFolderTitle) + " | Back Next");
-    EXPECT_EQ(ui::ControlText(setup.Page(), 1007),
+    EXPECT_EQ(setup.Look("Back Next"), std::string(CAPTION_SELECTFOLDER) + " | Back Next");
+    EXPECT_EQ(ui::ControlText(setup.Page(), IDC_FOLDERPROMPT),
               "Select a name for the Start Menu entry (or Program Folder in Windows NT 3.51).");
-    EXPECT_EQ(ui::ControlText(setup.Page(), 1006), "Corvel Wiring Folder");
+    EXPECT_EQ(ui::ControlText(setup.Page(), IDC_FOLDERLIST), "Corvel Wiring Folder");
 
     ASSERT_TRUE(setup.Press(WizardButton::Next));
-    EXPECT_EQ(setup.Look("Back Finish"), std::string(kFinishTitle) + " | Back Finish");
+    EXPECT_EQ(setup.Look("Back Finish"), std::string(CAPTION_FINISH) + " | Back Finish");
 
     // Back to the start: every page as the user left it.
     ASSERT_TRUE(setup.Press(WizardButton::Back));
-    EXPECT_EQ(setup.Look("Back Next"), std::string(kFolderTitle) + " | Back Next");
+    EXPECT_EQ(setup.Look("Back Next"), std::string(CAPTION_SELECTFOLDER) + " | Back Next");
     ASSERT_TRUE(setup.Press(WizardButton::Back));
-    EXPECT_EQ(setup.Look("Back Next"), std::string(kModulesTitle) + " | Back Next");
+    EXPECT_EQ(setup.Look("Back Next"), std::string(CAPTION_MODULES) + " | Back Next");
     EXPECT_EQ(Boxes(setup.Page()), (std::vector<std::string>{"Gamma [ ]", "Beta [x]", "Alpha [x]"}));
     ASSERT_TRUE(setup.Press(WizardButton::Back));
-    EXPECT_EQ(setup.Look("Back Next"), std::string(kTypeTitle) + " | Back Next");
-    EXPECT_EQ(ui::CheckState(setup.Page(), 1004), BST_CHECKED);
+    EXPECT_EQ(setup.Look("Back Next"), std::string(CAPTION_INSTALLTYPE) + " | Back Next");
+    EXPECT_EQ(ui::CheckState(setup.Page(), IDC_CUSTOM), BST_CHECKED);
     ASSERT_TRUE(setup.Press(WizardButton::Back));
-    EXPECT_EQ(setup.Look("Next"), std::string(kWelcomeTitle) + " | Next");
-    EXPECT_EQ(ui::ControlText(setup.Page(), 1000), dest);
+    EXPECT_EQ(setup.Look("Next"), std::string(CAPTION_WELCOME) + " | Next");
+    EXPECT_EQ(ui::ControlText(setup.Page(), IDC_DESTPATH), dest);
 
     for (int page = 0; page < 4; ++page)
         ASSERT_TRUE(setup.Press(WizardButton::Next)) << page;
@@ -126,10 +126,11 @@ TEST(Wizard, InstallTypeDecidesThePagesAndTheModules)
         const char* beforeFolder; // the page Back leads to from the folder page
         std::vector<std::string> placed;
     } cases[] = {
-        {"typical", false, 1002, kFolderTitle, {}, kTypeTitle, {"alpha.txt", "gamma.txt"}},
-        {"minimum", false, 1003, kFolderTitle, {}, kTypeTitle, {"beta.txt", "gamma.txt"}},
-        {"custom", false, 1004, kModulesTitle, {1007}, kModulesTitle, {"gamma.txt"}},
-        {"custom then typical", true, 1002, kFolderTitle, {}, kTypeTitle, {"alpha.txt", "gamma.txt"}},
+        {"typical", false, IDC_TYPICAL, CAPTION_SELECTFOLDER, {}, CAPTION_INSTALLTYPE, {"alpha.txt", "gamma.txt"}},
+        {"minimum", false, IDC_MINIMUM, CAPTION_SELECTFOLDER, {}, CAPTION_INSTALLTYPE, {"beta.txt", "gamma.txt"}},
+        {"custom", false, IDC_CUSTOM, CAPTION_MODULES, {IDC_MODULE1 + 2}, CAPTION_MODULES, {"gamma.txt"}},
+        {"custom then typical", true, IDC_TYPICAL, CAPTION_SELECTFOLDER, {}, CAPTION_INSTALLTYPE,
+         {"alpha.txt", "gamma.txt"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -140,9 +141,9 @@ TEST(Wizard, InstallTypeDecidesThePagesAndTheModules)
         SetupSession setup(dist.Dir());
         ASSERT_TRUE(EnterDestination(setup, dest));
         if (c.customFirst) {
-            ASSERT_TRUE(setup.Click(1004, BST_CHECKED));
+            ASSERT_TRUE(setup.Click(IDC_CUSTOM, BST_CHECKED));
             ASSERT_TRUE(setup.Press(WizardButton::Next));
-            for (int id : {1005, 1007})
+            for (int id : {IDC_MODULE1, IDC_MODULE1 + 2})
                 ASSERT_TRUE(setup.Click(id, BST_UNCHECKED));
             ASSERT_TRUE(setup.Press(WizardButton::Back));
         }
@@ -152,14 +153,14 @@ TEST(Wizard, InstallTypeDecidesThePagesAndTheModules)
         EXPECT_EQ(setup.Title(), c.afterType);
         for (int id : c.untick)
             ASSERT_TRUE(setup.Click(id, BST_UNCHECKED));
-        if (setup.Title() == kModulesTitle) {
+        if (setup.Title() == CAPTION_MODULES) {
             ASSERT_TRUE(setup.Press(WizardButton::Next));
         }
-        ASSERT_EQ(setup.Title(), kFolderTitle);
+        ASSERT_EQ(setup.Title(), CAPTION_SELECTFOLDER);
         ASSERT_TRUE(setup.Press(WizardButton::Back));
         EXPECT_EQ(setup.Title(), c.beforeFolder);
 
-        while (setup.Title() != kFinishTitle)
+        while (setup.Title() != CAPTION_FINISH)
             ASSERT_TRUE(setup.Press(WizardButton::Next)) << setup.Title();
         ASSERT_TRUE(setup.Press(WizardButton::Finish));
         ASSERT_TRUE(Finished(setup));
@@ -180,13 +181,13 @@ TEST(Wizard, CustomInstallOfTwelveModulesInstallsTheTwoWithoutBoxes)
     const std::string dest = dist.Target("Twelve");
     SetupSession setup(dist.Dir());
     ASSERT_TRUE(EnterDestination(setup, dest));
-    ASSERT_TRUE(setup.Click(1004, BST_CHECKED));
+    ASSERT_TRUE(setup.Click(IDC_CUSTOM, BST_CHECKED));
     ASSERT_TRUE(setup.Press(WizardButton::Next));
     const std::vector<std::string> lastTen = {
         "Module 12 [x]", "Module 11 [x]", "Module 10 [x]", "Module 09 [x]", "Module 08 [x]",
         "Module 07 [x]", "Module 06 [x]", "Module 05 [x]", "Module 04 [x]", "Module 03 [x]"};
     EXPECT_EQ(Boxes(setup.Page()), lastTen);
-    for (int id = 1005; id <= 1014; ++id)
+    for (int id = IDC_MODULE1; id <= IDC_MODULE10; ++id)
         ASSERT_TRUE(setup.Click(id, BST_UNCHECKED)) << id;
     ASSERT_TRUE(setup.Press(WizardButton::Next));
     ASSERT_TRUE(setup.Press(WizardButton::Next));
@@ -214,8 +215,8 @@ TEST(Wizard, DefaultFolderThatBeginsAnExistingFolderSelectsIt)
     SetupSession setup(dist.Dir());
     ASSERT_TRUE(EnterDestination(setup, dest));
     ASSERT_TRUE(setup.Press(WizardButton::Next));
-    ASSERT_EQ(setup.Title(), kFolderTitle);
-    EXPECT_EQ(ui::ControlText(setup.Page(), 1006), "Corvel Prefix Tools");
+    ASSERT_EQ(setup.Title(), CAPTION_SELECTFOLDER);
+    EXPECT_EQ(ui::ControlText(setup.Page(), IDC_FOLDERLIST), "Corvel Prefix Tools");
     ASSERT_TRUE(setup.Press(WizardButton::Next));
     ASSERT_TRUE(setup.Press(WizardButton::Finish));
     ASSERT_TRUE(Finished(setup));

@@ -10,6 +10,7 @@
 #include "Waiting.h"
 #include "WindowQueries.h"
 #include "Wizard.h"
+#include "WizardUser.h"
 
 #include <gtest/gtest.h>
 
@@ -20,22 +21,10 @@ using testing_support::ScratchDir;
 
 namespace {
 
-constexpr DWORD kWindowMs = 20000;   // a cold Wine may take a while to show the first window
-constexpr DWORD kEffectMs = 5000;
-
 bool ButtonUsable(HWND wizard, WizardButton button)
 {
     int id = WizardButtonId(button);
     return IsVisible(wizard, id) && IsEnabled(wizard, id);
-}
-
-// Saves the window for the screenshot script when it asked for pictures.
-void Shoot(HWND window, const std::string& name)
-{
-    std::string path = ScreenshotPath(name);
-    if (!path.empty()) {
-        EXPECT_TRUE(SaveWindowImage(window, path)) << path;
-    }
 }
 
 TEST(WindowQueries, WaitingForAWindowThatNeverComesTimesOut)
@@ -60,7 +49,7 @@ void FillNamePage(HWND wizard, DWORD pid)
     EXPECT_FALSE(IsEnabled(wizard, WizardButtonId(WizardButton::Back)));
     EXPECT_FALSE(Press(wizard, WizardButton::Back, 0)) << "a disabled button cannot be pressed";
     EXPECT_FALSE(IsVisible(wizard, WizardButtonId(WizardButton::Finish)));
-    Shoot(wizard, "uidriver-fixture-name-page");
+    EXPECT_TRUE(Shoot(wizard, "uidriver-fixture-name-page"));
 
     EXPECT_TRUE(SetText(page, IDC_NAME, "Ada Lovelace"));
     EXPECT_EQ(ControlText(page, IDC_NAME), "Ada Lovelace");
@@ -99,7 +88,7 @@ void FillKindPage(HWND wizard)
     EXPECT_TRUE(SetText(page, IDC_FOLDER, "E:\\Elsewhere"));
     EXPECT_EQ(ControlText(page, IDC_FOLDER), "E:\\Elsewhere");
     EXPECT_TRUE(WaitUntil([&] { return ButtonUsable(wizard, WizardButton::Back); }, kEffectMs));
-    Shoot(wizard, "uidriver-fixture-kind-page");
+    EXPECT_TRUE(Shoot(wizard, "uidriver-fixture-kind-page"));
 }
 
 // What the screen shows of the window was saved: the window's size, and not one flat colour.
@@ -127,7 +116,7 @@ TEST(Wizard, DrivenToFinishReportsEverythingTheUserEntered)
     ScratchDir dir("uidriver-finish");
     Process p(FixtureCommand("wizard 5"), dir.Path(), "typed\r\nlines\n");
     ASSERT_TRUE(p.Started()) << p.StartError();
-    HWND wizard = WaitForWizard(p.Id(), kWindowMs);
+    HWND wizard = WaitForWizard(p.Id(), kStartMs);
     ASSERT_NE(wizard, nullptr);
     EXPECT_EQ(WaitForWindow({"Your Name", "#32770", p.Id()}, kEffectMs), wizard);
     EXPECT_EQ(PageTitle(wizard), "Your Name");
@@ -151,7 +140,7 @@ TEST(Wizard, DrivenToFinishReportsEverythingTheUserEntered)
     EXPECT_TRUE(WaitUntil([&] { return ButtonUsable(wizard, WizardButton::Finish); }, kEffectMs));
     EXPECT_FALSE(IsVisible(wizard, WizardButtonId(WizardButton::Next)));
     CheckWindowImage(wizard, dir / "wizard.bmp");
-    Shoot(wizard, "uidriver-fixture-ready-page");
+    EXPECT_TRUE(Shoot(wizard, "uidriver-fixture-ready-page"));
     ASSERT_TRUE(Press(wizard, WizardButton::Finish));
     EXPECT_TRUE(WaitForWizardClosed(wizard, kEffectMs));
 
@@ -188,7 +177,7 @@ TEST(Wizard, CancelEndsTheSheetWithoutAnswers)
 {
     Process p(FixtureCommand("wizard 0"));
     ASSERT_TRUE(p.Started());
-    HWND wizard = WaitForWizard(p.Id(), kWindowMs);
+    HWND wizard = WaitForWizard(p.Id(), kStartMs);
     ASSERT_NE(wizard, nullptr);
     ASSERT_TRUE(Press(wizard, WizardButton::Cancel));
     EXPECT_TRUE(WaitForWizardClosed(wizard, kEffectMs));

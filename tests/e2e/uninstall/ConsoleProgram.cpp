@@ -110,14 +110,12 @@ std::string ConsoleProgram::Output() const
 
 bool ConsoleProgram::WaitForOutputEnding(const std::string& text, DWORD timeoutMs) const
 {
-    for (DWORD waited = 0;; waited += 50) {
-        std::string now = Output();
-        if (now.size() >= text.size() && now.compare(now.size() - text.size(), text.size(), text) == 0)
-            return true;
-        if (waited >= timeoutMs)
-            return false;
-        Sleep(50);
-    }
+    return ui::WaitUntil(
+        [&] {
+            const std::string now = Output();
+            return now.size() >= text.size() && now.compare(now.size() - text.size(), text.size(), text) == 0;
+        },
+        timeoutMs, 50);
 }
 
 DWORD WINAPI ConsoleProgram::ReadOutput(void* self)

@@ -1,4 +1,5 @@
 #include "ConsoleWindow.h"
+#include "Waiting.h"
 
 namespace e2e {
 
@@ -95,14 +96,12 @@ std::string ConsoleWindow::Screen() const
 
 bool ConsoleWindow::WaitForScreenEnding(const std::string& text, DWORD timeoutMs) const
 {
-    for (DWORD waited = 0;; waited += 50) {
-        std::string now = Screen();
-        if (now.size() >= text.size() && now.compare(now.size() - text.size(), text.size(), text) == 0)
-            return true;
-        if (waited >= timeoutMs)
-            return false;
-        Sleep(50);
-    }
+    return ui::WaitUntil(
+        [&] {
+            const std::string now = Screen();
+            return now.size() >= text.size() && now.compare(now.size() - text.size(), text.size(), text) == 0;
+        },
+        timeoutMs, 50);
 }
 
 bool ConsoleWindow::Wait(DWORD timeoutMs)

@@ -35,7 +35,7 @@ FolderPage ReadFolderPage(const ContextSettings& settings)
     WizardContext context(settings);
     CInstallSheet sheet("Corvel Installation Wizard", context.script);
     FolderPage page;
-    page.finished = RunWizard(sheet, [&](User& user) {
+    page.finished = RunWizard(sheet, [&](WizardUser& user) {
         if (!user.Press(WizardButton::Next) || !user.Press(WizardButton::Next))
             return;
         HWND combo = GetDlgItem(user.Page(), IDC_FOLDERLIST);

@@ -21,7 +21,7 @@ struct Step {
 };
 
 // Plays the steps; notes "title | buttons" after every press (and of the first page).
-void Play(User& user, const std::vector<Step>& steps)
+void Play(WizardUser& user, const std::vector<Step>& steps)
 {
     user.notes.push_back(user.Look("Next"));
     for (const Step& step : steps) {
@@ -51,7 +51,7 @@ void Play(User& user, const std::vector<Step>& steps)
 
 Notes Expected(const std::vector<Step>& steps)
 {
-    Notes notes{std::string(kWelcomeTitle) + " | Next"};
+    Notes notes{std::string(CAPTION_WELCOME) + " | Next"};
     for (const Step& step : steps) {
         if (step.action == Finish || step.action == Cancel)
             notes.push_back("closed");
@@ -61,11 +61,11 @@ Notes Expected(const std::vector<Step>& steps)
     return notes;
 }
 
-const char* const W = kWelcomeTitle;
-const char* const T = kTypeTitle;
-const char* const M = kModulesTitle;
-const char* const F = kFolderTitle;
-const char* const E = kFinishTitle;
+const char* const W = CAPTION_WELCOME;
+const char* const T = CAPTION_INSTALLTYPE;
+const char* const M = CAPTION_MODULES;
+const char* const F = CAPTION_SELECTFOLDER;
+const char* const E = CAPTION_FINISH;
 
 TEST(Navigation, EachInstallationTypeTakesItsWayInBothDirections)
 {
@@ -101,7 +101,7 @@ TEST(Navigation, EachInstallationTypeTakesItsWayInBothDirections)
         WizardContext context(settings);
         CInstallSheet sheet("Corvel Installation Wizard", context.script);
         Notes notes;
-        EXPECT_EQ(RunWizard(sheet, [&](User& user) { Play(user, c.steps); }, &notes), 12325) << c.what;
+        EXPECT_EQ(RunWizard(sheet, [&](WizardUser& user) { Play(user, c.steps); }, &notes), 12325) << c.what;
         EXPECT_EQ(notes, Expected(c.steps)) << c.what;
         EXPECT_EQ(sheet.installTypeTab.installType, c.installType) << c.what;
     }
@@ -121,7 +121,7 @@ TEST(Navigation, CancelOnAnyPageEndsWithoutFinish)
         WizardContext context{ContextSettings{}};
         CInstallSheet sheet("Corvel Installation Wizard", context.script);
         Notes notes;
-        const INT_PTR result = RunWizard(sheet, [&](User& user) { Play(user, steps); }, &notes);
+        const INT_PTR result = RunWizard(sheet, [&](WizardUser& user) { Play(user, steps); }, &notes);
         EXPECT_NE(result, 12325) << notes.size();
         EXPECT_EQ(result, IDCANCEL);
         EXPECT_EQ(notes, Expected(steps));

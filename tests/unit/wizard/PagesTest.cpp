@@ -22,7 +22,7 @@ TEST(Pages, EveryPageShowsItsTexts)
     WizardContext context(settings);
     CInstallSheet sheet("Corvel Installation Wizard", context.script);
     std::vector<Lines> pages;
-    auto play = [&](User& user) {
+    auto play = [&](WizardUser& user) {
         const char* shots[] = {"wizard-welcome", "wizard-type", "wizard-modules", "wizard-folder", "wizard-finish"};
         for (int i = 0; i < 5; ++i) {
             user.Look(i == 0 ? "Next" : i == 4 ? "Back Finish" : "Back Next");
@@ -86,7 +86,7 @@ TEST(Pages, ModuleBoxesFollowTheListToTen)
         WizardContext context(settings);
         CInstallSheet sheet("Corvel Installation Wizard", context.script);
         Lines boxes;
-        auto play = [&](User& user) {
+        auto play = [&](WizardUser& user) {
             if (user.Press(WizardButton::Next) && user.Click(IDC_CUSTOM, BST_CHECKED) && user.Press(WizardButton::Next))
                 boxes = user.Controls();
             user.Press(WizardButton::Cancel);
@@ -95,7 +95,7 @@ TEST(Pages, ModuleBoxesFollowTheListToTen)
         Lines expected;
         for (int k = 0; k < kModuleBoxes; ++k) {
             const int inScript = c.modules - k;   // list position k is the script's module from the end
-            expected.push_back(std::to_string(1005 + k) + " Button '" +
+            expected.push_back(std::to_string(IDC_MODULE1 + k) + " Button '" +
                                (k < c.boxes ? "Module " + std::to_string(inScript) : std::string("Module1")) +
                                "'" + (k < c.boxes && inScript % 2 ? " [x]" : " [ ]") + (k < c.boxes ? "" : " hidden"));
         }
@@ -112,9 +112,9 @@ TEST(Pages, GoingBackKeepsWhatWasTypedAndTicked)
     WizardContext context(settings);
     CInstallSheet sheet("Corvel Installation Wizard", context.script);
     Lines seen;
-    auto note = [&](User& user, int id) { seen.push_back(::WindowText(GetDlgItem(user.Page(), id))); };
-    auto check = [&](User& user, int id) { seen.push_back(IsDlgButtonChecked(user.Page(), id) ? "[x]" : "[ ]"); };
-    auto play = [&](User& user) {
+    auto note = [&](WizardUser& user, int id) { seen.push_back(::WindowText(GetDlgItem(user.Page(), id))); };
+    auto check = [&](WizardUser& user, int id) { seen.push_back(IsDlgButtonChecked(user.Page(), id) ? "[x]" : "[ ]"); };
+    auto play = [&](WizardUser& user) {
         if (!user.Type(IDC_DESTPATH, "D:\\Apps\\Mine") || !user.Press(WizardButton::Next) ||
             !user.Click(IDC_CUSTOM, BST_CHECKED) || !user.Press(WizardButton::Next) ||
             !user.Click(IDC_MODULE1, BST_UNCHECKED) || !user.Click(IDC_MODULE1 + 1, BST_CHECKED) ||
@@ -177,7 +177,7 @@ TEST(Pages, PathAndFolderHoldAtMost259Characters)
             SendMessageA(edit, WM_CHAR, 'x', 0);
             return ::WindowText(edit) + "|limit " + std::to_string(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
         };
-        auto play = [&](User& user) {
+        auto play = [&](WizardUser& user) {
             HWND edit = GetDlgItem(user.Page(), IDC_DESTPATH);
             shownPath = ::WindowText(edit);
             typedPath = typeMore(edit);

@@ -138,7 +138,8 @@ std::vector<Template> Expected()
 {
     std::vector<Item> boxes;
     for (int k = 0; k < 10; ++k)
-        boxes.push_back({1005 + k, "Button", "Module1", {17, 7 + 13 * k, 245, 10}, kShown | BS_AUTOCHECKBOX | WS_TABSTOP});
+        boxes.push_back(
+            {IDC_MODULE1 + k, "Button", "Module1", {17, 7 + 13 * k, 245, 10}, kShown | BS_AUTOCHECKBOX | WS_TABSTOP});
     return {
         {DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION, {0, 0, 197, 101}, "Corvel Install for Windows95 and NT", 8,
          "MS Sans Serif",
@@ -146,21 +147,21 @@ std::vector<Template> Expected()
            kShown | SS_LEFT | WS_GROUP},
           {-1, "Static", "#128", {18, 15, 21, 20}, kShown | SS_ICON}}},
         {kPage, {0, 0, 286, 127}, "Step 1 - Select destination directory", 8, "MS Sans Serif",
-         {{1001, "Static", "", {7, 7, 272, 40}, kShown | SS_LEFT | WS_GROUP},
-          {1000, "Edit", "", {66, 95, 197, 14}, kShown | ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+         {{IDC_WELCOMETEXT, "Static", "", {7, 7, 272, 40}, kShown | SS_LEFT | WS_GROUP},
+          {IDC_DESTPATH, "Edit", "", {66, 95, 197, 14}, kShown | ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
           {-1, "Static", "Destination Path", {7, 101, 53, 8}, kShown | SS_LEFT},
           {-1, "Static", "#136", {17, 56, 32, 30}, kShown | SS_BITMAP | SS_REALSIZEIMAGE}}},
         {kPage, {0, 0, 277, 113}, "Step 2 - Select Installation Type", 8, "MS Sans Serif",
-         {{1002, "Button", "Typical - This will install the typical modules for this progra,", {34, 28, 197, 10},
+         {{IDC_TYPICAL, "Button", "Typical - This will install the typical modules for this progra,", {34, 28, 197, 10},
            kShown | BS_AUTORADIOBUTTON | WS_GROUP},
-          {1003, "Button", "Minimum - This will only install the files neccesary to run this program",
+          {IDC_MINIMUM, "Button", "Minimum - This will only install the files neccesary to run this program",
            {34, 54, 229, 10}, kShown | BS_AUTORADIOBUTTON},
-          {1004, "Button", "Custom - This allows you to select the modules to Install", {34, 80, 190, 10},
+          {IDC_CUSTOM, "Button", "Custom - This allows you to select the modules to Install", {34, 80, 190, 10},
            kShown | BS_AUTORADIOBUTTON}}},
         {kPage, {0, 0, 269, 145}, "Step 2 a - Select modules to Install", 8, "MS Sans Serif", boxes},
         {kPage, {0, 0, 274, 141}, "Step 3 - Select Program Folder", 8, "MS Sans Serif",
-         {{1007, "Static", "", {7, 7, 260, 27}, kShown | SS_LEFT | WS_GROUP},
-          {1006, "ComboBox", "", {65, 50, 146, 84}, kShown | CBS_SIMPLE | CBS_SORT | WS_VSCROLL | WS_TABSTOP},
+         {{IDC_FOLDERPROMPT, "Static", "", {7, 7, 260, 27}, kShown | SS_LEFT | WS_GROUP},
+          {IDC_FOLDERLIST, "ComboBox", "", {65, 50, 146, 84}, kShown | CBS_SIMPLE | CBS_SORT | WS_VSCROLL | WS_TABSTOP},
           {-1, "Static", "Folder", {7, 49, 20, 8}, kShown | SS_LEFT}}},
         {kPage, {0, 0, 277, 111}, "Finish the installation", 8, "MS Sans Serif",
          {{-1, "Static", "Corvel Install is ready to finish the installation", {49, 28, 179, 20},
@@ -168,9 +169,9 @@ std::vector<Template> Expected()
           {-1, "Static", "#137", {17, 56, 32, 30}, kShown | SS_BITMAP | SS_REALSIZEIMAGE}}},
         {DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, {0, 0, 254, 74}, "Corvel Install - Installing",
          8, "MS Sans Serif",
-         {{1009, "Static", "Static", {7, 17, 240, 8}, kShown | SS_CENTER | WS_GROUP},
-          {1010, "Static", "Static", {7, 32, 240, 8}, kShown | SS_CENTER | WS_GROUP},
-          {1008, "msctls_progress32", "", {7, 53, 240, 14}, kShown | WS_BORDER}}},
+         {{IDC_STATUSLINE, "Static", "Static", {7, 17, 240, 8}, kShown | SS_CENTER | WS_GROUP},
+          {IDC_FILELINE, "Static", "Static", {7, 32, 240, 8}, kShown | SS_CENTER | WS_GROUP},
+          {IDC_PROGRESSBAR, "msctls_progress32", "", {7, 53, 240, 14}, kShown | WS_BORDER}}},
     };
 }
 

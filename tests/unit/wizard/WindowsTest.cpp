@@ -30,13 +30,6 @@ int Changed(const ui::Image& before, const ui::Image& after)
     return changed;
 }
 
-void Shoot(HWND window, const char* name)
-{
-    std::string path = ui::ScreenshotPath(name);
-    if (!path.empty())
-        ui::SaveWindowImage(window, path);
-}
-
 TEST(Splash, ShowsItsTextUntilDestroyed)
 {
     auto splash = std::make_unique<CSplash>();
@@ -52,7 +45,7 @@ TEST(Splash, ShowsItsTextUntilDestroyed)
     EXPECT_EQ(WindowText(text), "Corvel Install is initializig and prepering installation");
     HWND icon = GetWindow(text, GW_HWNDNEXT);
     EXPECT_NE(SendMessageA(icon, STM_GETICON, 0, 0), 0) << "the program's icon is shown";
-    Shoot(window, "splash");
+    ui::Shoot(window, "splash");
     splash.reset();   // the window goes with the object
     EXPECT_FALSE(IsWindow(window));
 }
@@ -102,7 +95,7 @@ TEST(ProgressDlg, ShowsTheRunsLinesAndItsBar)
         }
         EXPECT_EQ(progress.progressBar.GetPos(), s.position);
         if (s.position == 2)
-            Shoot(progress.m_hWnd, "progress");
+            ui::Shoot(progress.m_hWnd, "progress");
     }
     PBRANGE range{};
     SendMessageA(progress.progressBar.m_hWnd, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));

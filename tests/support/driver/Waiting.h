@@ -19,8 +19,9 @@ void Pause(DWORD ms);
 // messages meanwhile as Pause does; true when it was signalled in time.
 bool WaitForObject(HANDLE object, DWORD timeoutMs);
 
-// Calls done() until it returns true or timeoutMs have passed (done() is tried at least once).
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+// Calls done() every intervalMs until it returns true or timeoutMs have passed (done() is tried
+// at least once), answering sent messages in between as Pause does.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD intervalMs = kPollMs);
 
 // Sends a message and waits at most timeoutMs for the answer; false when the window is gone,
 // hung or too slow. *result gets the answer.

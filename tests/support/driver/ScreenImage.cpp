@@ -32,16 +32,15 @@ BITMAPINFOHEADER Header(int width, int height)
 Image SettledImage(HWND window, const RECT& area)
 {
     SendWithin(window, WM_NULL, 0, 0, 5000); // its program has caught up with what was sent
-    Image last = CaptureScreen(area);
+    Image last;                              // the first look has none to agree with
     WaitUntil(
         [&] {
-            Sleep(100);
             Image now = CaptureScreen(area);
             bool same = now.pixels == last.pixels;
             last = std::move(now);
             return same;
         },
-        3000);
+        3000, 100);
     return last;
 }
 
@@ -169,6 +168,12 @@ std::string ScreenshotPath(const std::string& name)
     if (n == 0 || n >= sizeof dir)
         return {};
     return std::string(dir) + "\\" + name + ".bmp";
+}
+
+bool Shoot(HWND window, const std::string& name)
+{
+    const std::string path = ScreenshotPath(name);
+    return path.empty() || SaveWindowImage(window, path);
 }
 
 } // namespace ui

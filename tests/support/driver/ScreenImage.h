@@ -37,5 +37,8 @@ bool SaveWindowImage(HWND window, const std::string& path);
 // Where a screenshot called `name` goes (name.bmp in the folder that CORVEL_SCREENSHOTS names),
 // or an empty string when nobody asked for screenshots.
 std::string ScreenshotPath(const std::string& name);
+// Saves the window's image as that screenshot when they were asked for; false only when it could
+// not be saved.
+bool Shoot(HWND window, const std::string& name);
 
 } // namespace ui

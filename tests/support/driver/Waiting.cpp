@@ -25,7 +25,7 @@ bool WaitForObject(HANDLE object, DWORD timeoutMs)
     }
 }
 
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD intervalMs)
 {
     const DWORD start = GetTickCount();
     for (;;) {
@@ -33,7 +33,7 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
             return true;
         if (GetTickCount() - start >= timeoutMs)
             return false;
-        Pause(kPollMs);
+        Pause(intervalMs);
     }
 }
 
