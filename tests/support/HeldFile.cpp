@@ -6,7 +6,7 @@ namespace testing_support {
 
 std::string HolderProgram()
 {
-    return CORVEL_BUILD_DIR "\\tests\\fixtures\\holder\\file-holder.exe";
+    return CORVEL_FILE_HOLDER_EXE;
 }
 
 HeldFile HeldFile::Start(const std::string& exe, const std::string& args)

@@ -57,7 +57,7 @@ std::vector<std::vector<std::string>> ReadRecords(const std::string& path)
 
 std::string ProgmanServerProgram()
 {
-    return CORVEL_BUILD_DIR "\\tests\\fixtures\\progman\\progman-server.exe";
+    return CORVEL_PROGMAN_SERVER_EXE;
 }
 
 std::string QuoteArgument(const std::string& arg)
