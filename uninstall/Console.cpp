@@ -1,8 +1,8 @@
 #include "Console.h"
 
+#include <windows.h>
 #include <cstdarg>
 #include <cstdio>
-#include <windows.h>
 
 namespace {
 

@@ -27,7 +27,7 @@ public:
     Owned& operator=(const Owned&) = delete;
 
     Handle Get() const { return handle; }
-    Handle* Out() { return &handle; }   // for calls that return the handle through a pointer, once
+    Handle* Out() { return &handle; } // for calls that return the handle through a pointer, once
     explicit operator bool() const { return handle != Traits::None(); }
 
 private:

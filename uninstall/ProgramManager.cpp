@@ -126,8 +126,8 @@ bool IsProgmanGroupEmpty(const char* group)
                                                          : nullptr);
         const DdeString groupName(client.Instance(), group);
         if (conversation && groupName.Get())
-            answer = DdeClientTransaction(nullptr, 0, conversation.Get(), groupName.Get(), CF_TEXT, XTYP_REQUEST,
-                                          kRequestTimeout, nullptr);
+            answer = DdeClientTransaction(nullptr, 0, conversation.Get(), groupName.Get(), CF_TEXT,
+                                          XTYP_REQUEST, kRequestTimeout, nullptr);
     }
     // 1 is what a transaction gives when it succeeds without data.
     const DdeData reply(answer == reinterpret_cast<HDDEDATA>(1) ? nullptr : answer);

@@ -23,7 +23,8 @@ bool IsWindows95Family()
 bool ReadWholeFile(const char* path, std::string* text)
 {
     text->clear();
-    const OwnedFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    const OwnedFile file(
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file)
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     // wininit.ini is a short list; a file of megabytes is not one to rewrite.
@@ -39,7 +40,8 @@ bool WriteWholeFile(HANDLE file, const std::string& text)
 {
     DWORD written = 0;
     return text.empty() ||
-           (WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size());
+           (WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+            written == text.size());
 }
 
 // Writes the new text of wininit.ini so that a kill leaves the old one or the new one: bytes
@@ -47,19 +49,20 @@ bool WriteWholeFile(HANDLE file, const std::string& text)
 bool ReplaceWininit(const char* path, const std::string& old, const std::string& text)
 {
     if (text.compare(0, old.size(), old) == 0) {
-        const OwnedFile file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const OwnedFile file(
+            CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         return file && SetFilePointer(file.Get(), 0, nullptr, FILE_END) == old.size() &&
                WriteWholeFile(file.Get(), text.substr(old.size()));
     }
     const std::string temp = std::string(path) + ".new";
     bool written;
     {
-        const OwnedFile file(
-            CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const OwnedFile file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             return false;
         written = WriteWholeFile(file.Get(), text) && FlushFileBuffers(file.Get());
-    }   // closed before the rename
+    } // closed before the rename
     // Windows 95 has no replacing rename: the old file goes first, the new one takes its name.
     if (written && (MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING) ||
                     (DeleteFileA(path) && MoveFileA(temp.c_str(), path))))

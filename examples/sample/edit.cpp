@@ -51,8 +51,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     RegisterClassA(&cls);
     char title[128];
     TitleWithRuntime(title, sizeof title);
-    HWND window = CreateWindowA("SampleEditor", title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                480, 320, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowA("SampleEditor", title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 480,
+                                320, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

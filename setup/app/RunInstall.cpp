@@ -92,7 +92,7 @@ bool CSetupApp::RunInstall()
     CSplash splash;
     splash.Create();
     splash.ShowWindow(SW_SHOW);
-    const ComApartment com;   // the shell link object needs COM on this thread
+    const ComApartment com; // the shell link object needs COM on this thread
 
     // Each failure has shown its own message, in front of the splash window.
     if (!DetectPlatform() || !LookupSystemFolders() || !ReadSetupScript())
@@ -100,7 +100,7 @@ bool CSetupApp::RunInstall()
     splash.DestroyWindow();
 
     if (sheet.DoModal() != ID_WIZFINISH)
-        return false;   // cancelled: nothing has been written anywhere
+        return false; // cancelled: nothing has been written anywhere
 
     CProgressDlg progress;
     const ProgressWindowInUse inUse(this, &progress);
@@ -146,10 +146,10 @@ bool CSetupApp::RunInstall()
     progress.SetStatusText("Registering Uninstall program...");
     RegisterUninstall();
     progress.DestroyWindow();
-    log.reset();   // complete before the last message
+    log.reset(); // complete before the last message
 
     AfxMessageBox(install.rebootNeeded ? "Installation complete. You must now reboot the machine."
-                               : "Installation complete. You can now run the installed program.");
+                                       : "Installation complete. You can now run the installed program.");
     return false;
 }
 

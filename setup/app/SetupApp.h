@@ -34,7 +34,10 @@ public:
     int ReadSetupScript() { return ::ReadSetupScript(script); }
     bool InstallFile(ModuleEntry* module, FileEntry* file) { return ::InstallFile(install, module, file); }
     int IncrementSharedCount(const char* path) { return ::IncrementSharedCount(install, path); }
-    int CreateRegistryKey(HKEY root, const char* keyPath) { return ::CreateRegistryKey(install, root, keyPath); }
+    int CreateRegistryKey(HKEY root, const char* keyPath)
+    {
+        return ::CreateRegistryKey(install, root, keyPath);
+    }
     int SetRegistryString(HKEY root, const char* valuePath, const char* text)
     {
         return ::SetRegistryString(install, root, valuePath, text);

@@ -90,7 +90,8 @@ Replacement ReplaceAtNextStart(const std::string& source, const std::string& tar
     if (PlatformKind == kPlatformWin95) {
         // Windows 95 renames the pairs of this section before it starts, before long names
         // exist: both go in their short form.
-        WritePrivateProfileStringA("rename", ShortPath(target).c_str(), ShortPath(temp).c_str(), "wininit.ini");
+        WritePrivateProfileStringA("rename", ShortPath(target).c_str(), ShortPath(temp).c_str(),
+                                   "wininit.ini");
         return Replacement::Scheduled;
     }
     if (MovePath(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_DELAY_UNTIL_REBOOT))
@@ -152,8 +153,8 @@ bool InstallFile(InstallContext& install, const ModuleEntry* module, const FileE
 
     char tmpFile[kPathBufferSize];
     DWORD tmpFileLen = sizeof tmpFile;
-    const DWORD first =
-        CopyVersionedFile(install, 0, srcName, destName, srcDir, fileDir.c_str(), curDir, tmpFile, &tmpFileLen);
+    const DWORD first = CopyVersionedFile(install, 0, srcName, destName, srcDir, fileDir.c_str(), curDir,
+                                          tmpFile, &tmpFileLen);
     // The copy in place is as new or newer. A delete refused with access denied carries
     // VIF_SRCOLD too, but there the copy in place is in use: the forced attempt takes it on.
     if ((first & VIF_SRCOLD) && !(first & VIF_CANNOTDELETE))
@@ -163,8 +164,8 @@ bool InstallFile(InstallContext& install, const ModuleEntry* module, const FileE
         return false;
     }
     if (first != 0) {
-        const DWORD second = CopyVersionedFile(install, kCopyForce, srcName, destName, srcDir, fileDir.c_str(),
-                                               curDir, tmpFile, &tmpFileLen);
+        const DWORD second = CopyVersionedFile(install, kCopyForce, srcName, destName, srcDir,
+                                               fileDir.c_str(), curDir, tmpFile, &tmpFileLen);
         if (second & (VIF_FILEINUSE | VIF_OUTOFMEMORY)) {
             const Replacement replacement = ReplaceAtNextStart(JoinPath(srcDir, srcName), target);
             install.runDirectories.Put(fileDir, std::string(destName) + ".tmp");

@@ -10,10 +10,10 @@
 #include <string>
 
 struct InstallContext {
-    char installDir[kPathBufferSize] = "";   // the destination directory
-    char menuFolder[kPathBufferSize] = "";   // the Start-menu folder or Program Manager group
+    char installDir[kPathBufferSize] = ""; // the destination directory
+    char menuFolder[kPathBufferSize] = ""; // the Start-menu folder or Program Manager group
     std::string productName;
-    std::FILE* log = nullptr;                // every operation appends its records here
-    int rebootNeeded = 0;                    // a file waits for the next start of Windows
+    std::FILE* log = nullptr; // every operation appends its records here
+    int rebootNeeded = 0;     // a file waits for the next start of Windows
     RunDirectories runDirectories;
 };

@@ -1,7 +1,7 @@
 #include "engine/ProgramManager.h"
 
-#include "platform/ScopedWin.h"
 #include "framework/WinApp.h"
+#include "platform/ScopedWin.h"
 
 #include <cstdarg>
 #include <cstdio>

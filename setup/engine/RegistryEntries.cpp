@@ -31,8 +31,8 @@ int CreateRegistryKey(InstallContext& install, HKEY root, const char* keyPath)
 {
     char noClass[] = "";
     ScopedRegKey key;
-    if (RegCreateKeyExA(root, keyPath, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
-                        key.Out(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, keyPath, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, key.Out(),
+                        nullptr) != ERROR_SUCCESS)
         return 0;
     key.Reset();
     WriteKeyRecord(install.log, RootName(root), keyPath);

@@ -1,7 +1,7 @@
 #include "engine/RegistryRead.h"
 
-#include "platform/ScopedWin.h"
 #include "engine/ValuePath.h"
+#include "platform/ScopedWin.h"
 #include "script/InstallModel.h"
 
 #include <vector>
@@ -32,8 +32,8 @@ int ReadRegistryString(HKEY root, const char* path, char* buffer, DWORD size)
         return 0;
     DWORD type = 0;
     DWORD bytes = size;
-    if (RegQueryValueExA(key.Get(), value.valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &bytes) !=
-        ERROR_SUCCESS)
+    if (RegQueryValueExA(key.Get(), value.valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer),
+                         &bytes) != ERROR_SUCCESS)
         return 0;
     // Text stored without its terminator: terminate it when there is room, else it is too long.
     if (bytes == 0 || buffer[bytes - 1] != '\0') {

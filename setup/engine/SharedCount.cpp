@@ -17,7 +17,8 @@ int IncrementSharedCount(InstallContext& install, const char* path)
 {
     // The system keeps this key; setup never makes it.
     ScopedRegKey key;
-    LONG opened = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedDllsKey, 0, KEY_WRITE | KEY_QUERY_VALUE, key.Out());
+    LONG opened =
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedDllsKey, 0, KEY_WRITE | KEY_QUERY_VALUE, key.Out());
     if (opened != ERROR_SUCCESS) {
         char message[128];
         std::snprintf(message, sizeof message,

@@ -20,7 +20,8 @@ const char kCommonPrograms[] =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders\\Common Programs";
 const char kUserShellPrograms[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders\\Programs";
-const char kShellPrograms[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders\\Programs";
+const char kShellPrograms[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders\\Programs";
 
 // Their results are not tested: the buffers start empty and stay so when a call fails.
 void ReadWindowsFolders()
@@ -33,7 +34,7 @@ void ReadWindowsFolders()
 struct FolderValue {
     HKEY root;
     const char* path;
-    char* folder;   // one of the folder buffers
+    char* folder; // one of the folder buffers
     const char* failure;
 };
 

@@ -6,9 +6,9 @@
 #include "platform/PathBuffer.h"
 
 // Empty until the lookup; read-only after it.
-extern char ProgramDir[kPathBufferSize];             // on NT 3.x the Windows directory's drive, "C:"
-extern char UserProgramFolderDir[kPathBufferSize];   // empty on NT 3.x
-extern char ProgramFolderDir[kPathBufferSize];       // the user's folder on Windows 95; empty on NT 3.x
+extern char ProgramDir[kPathBufferSize];           // on NT 3.x the Windows directory's drive, "C:"
+extern char UserProgramFolderDir[kPathBufferSize]; // empty on NT 3.x
+extern char ProgramFolderDir[kPathBufferSize];     // the user's folder on Windows 95; empty on NT 3.x
 extern char WindowsDir[kPathBufferSize];
 extern char SystemDir[kPathBufferSize];
 

@@ -88,8 +88,9 @@ DWORD ReplaceCurrent(const std::string& source, const FileLook& src, const std::
 
 } // namespace
 
-DWORD CopyVersionedFile(InstallContext& install, DWORD flags, const char* srcFileName, const char* destFileName,
-                        const char* srcDir, const char* destDir, char* curDir, char* /*tmpFile*/, DWORD* tmpFileLen)
+DWORD CopyVersionedFile(InstallContext& install, DWORD flags, const char* srcFileName,
+                        const char* destFileName, const char* srcDir, const char* destDir, char* curDir,
+                        char* /*tmpFile*/, DWORD* tmpFileLen)
 {
     *tmpFileLen = 0;
     if (!std::strchr(curDir, '\\'))

@@ -8,5 +8,6 @@
 
 // Installs srcDir\srcFileName as destDir\destFileName when it is newer than the copy in curDir
 // (flags: kCopyForce, kCopyKeep); returns the VIF_ bits of the version API, 0 on success.
-DWORD CopyVersionedFile(InstallContext& install, DWORD flags, const char* srcFileName, const char* destFileName,
-                        const char* srcDir, const char* destDir, char* curDir, char* tmpFile, DWORD* tmpFileLen);
+DWORD CopyVersionedFile(InstallContext& install, DWORD flags, const char* srcFileName,
+                        const char* destFileName, const char* srcDir, const char* destDir, char* curDir,
+                        char* tmpFile, DWORD* tmpFileLen);

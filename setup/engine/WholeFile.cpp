@@ -8,8 +8,8 @@
 namespace {
 
 // The attributes a copy keeps; CreateFileA takes no others.
-constexpr DWORD kCopiedAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                                    FILE_ATTRIBUTE_ARCHIVE;
+constexpr DWORD kCopiedAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 
 // SetFileInformationByHandle's rename (Windows Vista and later; <winbase.h> declares it only
 // for them): the file is renamed while it is still open, which saves opening it once more by
@@ -25,8 +25,8 @@ using SetInformation = BOOL(WINAPI*)(HANDLE, int, void*, DWORD);
 
 SetInformation SetInformationCall()
 {
-    static const auto call = reinterpret_cast<SetInformation>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetFileInformationByHandle")));
+    static const auto call = reinterpret_cast<SetInformation>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetFileInformationByHandle")));
     return call;
 }
 
@@ -91,7 +91,8 @@ DWORD TemporaryCopy::Copy(const std::string& source, DWORD attributes)
         return GetLastError();
 
     const DWORD access = GENERIC_WRITE | (SetInformationCall() && IsDrivePath(target) ? DELETE : 0);
-    const DWORD kept = (attributes & kCopiedAttributes) ? attributes & kCopiedAttributes : FILE_ATTRIBUTE_NORMAL;
+    const DWORD kept =
+        (attributes & kCopiedAttributes) ? attributes & kCopiedAttributes : FILE_ATTRIBUTE_NORMAL;
     *file.Out() = CreateFileA(temp.c_str(), access, 0, nullptr, CREATE_ALWAYS, kept, nullptr);
     if (!file.Valid() && GetLastError() == ERROR_ACCESS_DENIED) {
         // A read-only file cannot be overwritten: a leftover copied from a read-only source.

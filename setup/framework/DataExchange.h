@@ -9,12 +9,14 @@
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog)
+    {
+    }
 
     // The dialog's control with this id, or null when it has none.
     HWND PrepareCtrl(int id) const;
 
-    BOOL m_bSaveAndValidate;   // TRUE: controls into fields
+    BOOL m_bSaveAndValidate; // TRUE: controls into fields
     CWnd* m_pDlgWnd;
 };
 

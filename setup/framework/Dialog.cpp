@@ -18,10 +18,10 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
     if (m_hWnd)
         return FALSE;
     m_nIDTemplate = templateId;
-    InitCommonControls();   // the progress bar's window class
-    HWND window = CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId),
-                                     parent ? parent->m_hWnd : nullptr, DialogProc,
-                                     reinterpret_cast<LPARAM>(this));
+    InitCommonControls(); // the progress bar's window class
+    HWND window =
+        CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId),
+                           parent ? parent->m_hWnd : nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
     return window != nullptr;
 }
 
@@ -29,13 +29,13 @@ BOOL CDialog::DestroyWindow()
 {
     if (!m_hWnd)
         return FALSE;
-    return ::DestroyWindow(m_hWnd);   // WM_NCDESTROY clears m_hWnd
+    return ::DestroyWindow(m_hWnd); // WM_NCDESTROY clears m_hWnd
 }
 
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(FALSE);
-    return TRUE;   // the dialog manager gives the focus to the first control that takes it
+    return TRUE; // the dialog manager gives the focus to the first control that takes it
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}
@@ -63,7 +63,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER));
     }
     if (!self)
-        return FALSE;   // messages before WM_INITDIALOG
+        return FALSE; // messages before WM_INITDIALOG
 
     LRESULT result = 0;
     bool handled = false;

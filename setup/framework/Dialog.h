@@ -8,7 +8,7 @@
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId) : m_nIDTemplate(templateId) {}
-    ~CDialog() override;   // destroys a window still open
+    ~CDialog() override; // destroys a window still open
 
     // Modeless: creates the window from the template (hidden unless the template says visible).
     BOOL Create(UINT templateId, CWnd* parent = nullptr);

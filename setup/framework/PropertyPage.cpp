@@ -38,19 +38,19 @@ void CPropertyPage::OnReset() {}
 bool CPropertyPage::OnSheetNotify(UINT code, LRESULT* result)
 {
     switch (code) {
-    case PSN_SETACTIVE:     // 0 shows the page, -1 refuses it
+    case PSN_SETACTIVE: // 0 shows the page, -1 refuses it
         *result = OnSetActive() ? 0 : -1;
         return true;
-    case PSN_KILLACTIVE:    // FALSE lets the page go, TRUE keeps it
+    case PSN_KILLACTIVE: // FALSE lets the page go, TRUE keeps it
         *result = OnKillActive() ? FALSE : TRUE;
         return true;
-    case PSN_WIZNEXT:       // the same three answers as the overridables: 0, -1, a template id
+    case PSN_WIZNEXT: // the same three answers as the overridables: 0, -1, a template id
         *result = OnWizardNext();
         return true;
     case PSN_WIZBACK:
         *result = OnWizardBack();
         return true;
-    case PSN_WIZFINISH:     // 0 lets the sheet end, nonzero keeps it open
+    case PSN_WIZFINISH: // 0 lets the sheet end, nonzero keeps it open
         if (!OnWizardFinish()) {
             *result = TRUE;
             return true;
@@ -62,7 +62,7 @@ bool CPropertyPage::OnSheetNotify(UINT code, LRESULT* result)
             m_pSheet->PostMessage(WM_NULL);
         }
         return true;
-    case PSN_QUERYCANCEL:   // FALSE lets the sheet end, TRUE keeps it open
+    case PSN_QUERYCANCEL: // FALSE lets the sheet end, TRUE keeps it open
         *result = OnQueryCancel() ? FALSE : TRUE;
         return true;
     case PSN_RESET:
@@ -83,7 +83,7 @@ HPROPSHEETPAGE CPropertyPage::CreatePage()
     if (!FindResourceA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG))
         return nullptr;
     PROPSHEETPAGEA page{};
-    page.dwSize = PROPSHEETPAGEA_V1_SIZE;   // the size the oldest comctl32 accepts
+    page.dwSize = PROPSHEETPAGEA_V1_SIZE; // the size the oldest comctl32 accepts
     page.dwFlags = PSP_DEFAULT;
     page.hInstance = AfxGetResourceHandle();
     page.pszTemplate = MAKEINTRESOURCEA(m_nIDTemplate);

@@ -27,7 +27,7 @@ CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPag
     : captionText(caption ? caption : ""), parentWnd(parent)
 {
     m_psh = PROPSHEETHEADERA{};
-    m_psh.dwSize = PROPSHEETHEADERA_V1_SIZE;   // the size the oldest comctl32 accepts
+    m_psh.dwSize = PROPSHEETHEADERA_V1_SIZE; // the size the oldest comctl32 accepts
     m_psh.dwFlags = PSH_DEFAULT | PSH_USECALLBACK;
     m_psh.pfnCallback = SheetCallback;
     m_psh.nStartPage = selectPage;
@@ -59,7 +59,7 @@ INT_PTR CPropertySheet::DoModal()
     m_psh.phpage = handles.data();
     finished = false;
 
-    INT_PTR result = PropertySheetA(&m_psh);   // destroys the pages it was given
+    INT_PTR result = PropertySheetA(&m_psh); // destroys the pages it was given
     m_hWnd = nullptr;
     m_psh.phpage = nullptr;
     if (result < 0)

@@ -3,8 +3,8 @@
 #pragma once
 
 enum : int {
-    kPlatformUnknown = 0,   // the run ends
+    kPlatformUnknown = 0, // the run ends
     kPlatformWin95 = 1,
-    kPlatformNT3 = 2,       // Windows NT before version 4
-    kPlatformNT4 = 3,       // Windows NT 4 or later
+    kPlatformNT3 = 2, // Windows NT before version 4
+    kPlatformNT4 = 3, // Windows NT 4 or later
 };

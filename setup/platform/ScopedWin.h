@@ -21,7 +21,11 @@ public:
     ScopedHandle& operator=(const ScopedHandle&) = delete;
 
     Handle Get() const { return handle; }
-    Handle* Out() { Reset(); return &handle; }   // for calls that return the handle through a pointer
+    Handle* Out()
+    {
+        Reset();
+        return &handle;
+    } // for calls that return the handle through a pointer
     bool Valid() const { return handle != Traits::Invalid(); }
     void Reset()
     {
@@ -65,7 +69,11 @@ public:
 
     Interface* operator->() const { return ptr; }
     Interface* Get() const { return ptr; }
-    void** Out() { Reset(); return reinterpret_cast<void**>(&ptr); }
+    void** Out()
+    {
+        Reset();
+        return reinterpret_cast<void**>(&ptr);
+    }
     void Reset()
     {
         if (ptr)

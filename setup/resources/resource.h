@@ -32,7 +32,7 @@
 #define IDC_TYPICAL 1002
 #define IDC_MINIMUM 1003
 #define IDC_CUSTOM 1004
-#define IDC_MODULE1 1005     // the ten module check boxes are 1005 to 1014
+#define IDC_MODULE1 1005 // the ten module check boxes are 1005 to 1014
 #define IDC_MODULE10 1014
 #define IDC_FOLDERLIST 1006
 #define IDC_FOLDERPROMPT 1007

@@ -5,9 +5,9 @@
 #include "platform/PathBuffer.h"
 
 struct FileEntry {
-    char source[kPathBufferSize];       // only its file-name part is used
-    char dest[kPathBufferSize];         // relative to the install (or system) directory
-    int shortcutKind;                   // 0 none, 1 user Programs, other: common Programs
+    char source[kPathBufferSize]; // only its file-name part is used
+    char dest[kPathBufferSize];   // relative to the install (or system) directory
+    int shortcutKind;             // 0 none, 1 user Programs, other: common Programs
     char shortcutName[kPathBufferSize];
     FileEntry* next;
 };
@@ -22,7 +22,7 @@ struct ModuleEntry {
     int system;
     int typical;
     int minimum;
-    int selected;                       // set by the install run after the wizard
+    int selected; // set by the install run after the wizard
     ModuleEntry* next;
 };
 

@@ -2,7 +2,7 @@
 // the script checker reads with the very same, so the two can never take a line differently.
 #pragma once
 
-constexpr char kFormatPattern[] = "\x01%s\x01 %d";                          // line 1
-constexpr char kPlatformsPattern[] = "%d %d %d";                            // line 4
-constexpr char kHeaderPattern[] = "\x01%s\x01 %d %d %d %d %d %d %d\n";      // after "@" or "@@"
-constexpr char kFileLinePattern[] = "\x01%s\x01 \x01%s\x01 %d \x01%s\x01";  // a file line
+constexpr char kFormatPattern[] = "\x01%s\x01 %d";                         // line 1
+constexpr char kPlatformsPattern[] = "%d %d %d";                           // line 4
+constexpr char kHeaderPattern[] = "\x01%s\x01 %d %d %d %d %d %d %d\n";     // after "@" or "@@"
+constexpr char kFileLinePattern[] = "\x01%s\x01 \x01%s\x01 %d \x01%s\x01"; // a file line

@@ -1,7 +1,7 @@
 #include "script/SetupScriptReader.h"
 
-#include "script/FileNamePart.h"
 #include "platform/PlatformKinds.h"
+#include "script/FileNamePart.h"
 #include "script/ScanLine.h"
 #include "script/ScriptPatterns.h"
 
@@ -68,8 +68,8 @@ ModuleEntry* ReadModuleHeader(const char* line, int platformKind)
         return nullptr;
     ModuleEntry module{};
     ScanLine(header, kHeaderPattern,
-             {module.name, &module.onNT351, &module.onNT4, &module.onWin95, &module.shared,
-              &module.system, &module.typical, &module.minimum});
+             {module.name, &module.onNT351, &module.onNT4, &module.onWin95, &module.shared, &module.system,
+              &module.typical, &module.minimum});
     return ExistsOn(module, platformKind) ? new ModuleEntry(module) : nullptr;
 }
 
@@ -95,8 +95,7 @@ void ReadFileLine(const char* line, ModuleEntry& module)
     FileEntry* file = new FileEntry{};
     file->next = module.files;
     module.files = file;
-    ScanLine(line, kFileLinePattern,
-             {file->source, file->dest, &file->shortcutKind, file->shortcutName});
+    ScanLine(line, kFileLinePattern, {file->source, file->dest, &file->shortcutKind, file->shortcutName});
     CompleteDest(*file);
 }
 

@@ -11,7 +11,7 @@
 
 // What a script says; the application object takes it over as its install model.
 struct ScriptModel {
-    ModuleEntry* modules = nullptr;   // newest first; free with FreeModuleList when not kept
+    ModuleEntry* modules = nullptr; // newest first; free with FreeModuleList when not kept
     std::string programFolder;
     std::string productName;
     int allowNT351 = 0;

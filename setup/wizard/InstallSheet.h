@@ -15,7 +15,8 @@ class CInstallSheet : public CPropertySheet {
 public:
     // Registers itself as ActiveSheet; nothing is shown before DoModal. The pages show the
     // script's product name, default folder and modules, which must outlive the sheet.
-    CInstallSheet(const char* caption, const ScriptModel& script, CWnd* parent = nullptr, UINT selectPage = 0);
+    CInstallSheet(const char* caption, const ScriptModel& script, CWnd* parent = nullptr,
+                  UINT selectPage = 0);
     ~CInstallSheet() override;
 
     const ScriptModel& script;

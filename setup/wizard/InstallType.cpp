@@ -19,6 +19,6 @@ BOOL CInstallType::OnSetActive()
 
 LRESULT CInstallType::OnWizardNext()
 {
-    UpdateData(TRUE);   // the choice decides where Next leads
+    UpdateData(TRUE); // the choice decides where Next leads
     return installType == kCustomInstall ? 0 : IDD_SELECTFOLDER;
 }

@@ -18,7 +18,8 @@ BOOL CModules::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     int k = 0;
-    for (const ModuleEntry* module = ActiveSheet->script.modules; module && k < kModuleBoxes; module = module->next, ++k) {
+    for (const ModuleEntry* module = ActiveSheet->script.modules; module && k < kModuleBoxes;
+         module = module->next, ++k) {
         SetDlgItemTextA(m_hWnd, IDC_MODULE1 + k, module->name);
         checks[k] = module->typical;
     }

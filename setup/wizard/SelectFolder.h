@@ -17,5 +17,5 @@ public:
 
     CComboBox folderList;
     std::string prompt;
-    std::string folderName;    // at most 259 characters: the combo box takes no more
+    std::string folderName; // at most 259 characters: the combo box takes no more
 };

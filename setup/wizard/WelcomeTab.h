@@ -13,6 +13,6 @@ public:
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
 
-    std::string destPath;      // at most 259 characters: the edit field takes no more
+    std::string destPath; // at most 259 characters: the edit field takes no more
     std::string welcomeText;
 };

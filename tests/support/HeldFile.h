@@ -24,7 +24,7 @@ public:
     HeldFile& operator=(const HeldFile&) = delete;
 
     bool Holding() const { return process != nullptr; }
-    void Release();   // ends the holder now
+    void Release(); // ends the holder now
 
 private:
     HeldFile() = default;

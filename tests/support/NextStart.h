@@ -18,7 +18,7 @@ std::vector<std::string> PendingMoves();
 // While it lives, what the next start would do belongs to the test: the pending moves and
 // wininit.ini (with the wininit.bak that a restart leaves) are removed again when it goes.
 class NextStartGuard {
-  public:
+public:
     NextStartGuard();
     ~NextStartGuard();
     NextStartGuard(const NextStartGuard&) = delete;
@@ -26,7 +26,7 @@ class NextStartGuard {
 
     static std::string WininitPath();
 
-  private:
+private:
     RegistryValueGuard pending;
 };
 

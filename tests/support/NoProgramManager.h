@@ -26,7 +26,7 @@ bool WaitForDesktopProgramManager(DWORD timeoutMs);
 // While it lives, no DDE server of another process answers on this desktop (servers started
 // later by the test do).
 class NoProgramManager {
-  public:
+public:
     NoProgramManager();
     ~NoProgramManager();
     NoProgramManager(const NoProgramManager&) = delete;
@@ -35,7 +35,7 @@ class NoProgramManager {
     // True when nothing answered "PROGMAN" once the servers were out of reach.
     bool Silent() const { return silent; }
 
-  private:
+private:
     void HideServers();
     std::vector<HWND> hidden;
     bool silent = false;

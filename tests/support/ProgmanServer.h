@@ -42,7 +42,7 @@ struct ProgmanServerOptions {
 };
 
 class ProgmanServer {
-  public:
+public:
     explicit ProgmanServer(const ProgmanServerOptions& options = ProgmanServerOptions());
     ~ProgmanServer();
     ProgmanServer(const ProgmanServer&) = delete;
@@ -63,7 +63,7 @@ class ProgmanServer {
 
     void Stop();
 
-  private:
+private:
     NoProgramManager others; // first made, last gone: Wine's own answers again after us
     ScratchDir files;
     HANDLE process = nullptr;

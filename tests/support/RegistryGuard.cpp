@@ -23,7 +23,8 @@ static bool WriteValue(HKEY root, const std::string& key, const std::string& val
                        const BYTE* data, DWORD size)
 {
     HKEY h;
-    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) !=
+        ERROR_SUCCESS)
         return false;
     LONG r = RegSetValueExA(h, value.c_str(), 0, type, data, size);
     RegCloseKey(h);
@@ -142,7 +143,8 @@ RegistryKeyGuard::~RegistryKeyGuard()
         return;
     }
     HKEY h;
-    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr) !=
+        ERROR_SUCCESS)
         return;
     // Remove every value, then write back the saved ones.
     for (;;) {

@@ -34,11 +34,10 @@ bool MakeDirs(const std::string& path);
 
 // Whole-file helpers for test data.
 bool WriteTextFile(const std::string& path, const std::string& content);
-std::string ReadTextFile(const std::string& path);   // the bytes as they are, "" when unreadable
+std::string ReadTextFile(const std::string& path); // the bytes as they are, "" when unreadable
 bool PathExists(const std::string& path);
 
 // Sets a file's last-write time (UTC) from its parts.
-bool SetWriteTime(const std::string& path, WORD year, WORD month, WORD day, WORD hour = 12,
-                  WORD minute = 0);
+bool SetWriteTime(const std::string& path, WORD year, WORD month, WORD day, WORD hour = 12, WORD minute = 0);
 
 } // namespace testing_support

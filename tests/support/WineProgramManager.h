@@ -13,7 +13,7 @@
 namespace testing_support {
 
 class WineProgramManager {
-  public:
+public:
     WineProgramManager();
     ~WineProgramManager();
     WineProgramManager(const WineProgramManager&) = delete;
@@ -29,7 +29,7 @@ class WineProgramManager {
     // Ends the folder windows opened so far.
     void CloseFolderWindows();
 
-  private:
+private:
     std::string programs;
     std::set<std::string> foldersBefore;
     std::set<DWORD> processesBefore;

@@ -1,9 +1,9 @@
 // The harness's version switch: GetVersionExA reports the Windows version that the test asked
 // for with CORVEL_WINVER, as Wine emulates it.
 #include <windows.h>
-#include <gtest/gtest.h>
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -3,8 +3,8 @@
 // tests find a settled desktop, and the desktop process holds the harness's log files, not the
 // output pipes of the first test.
 #include <windows.h>
-#include <ddeml.h>
 #include <cstdio>
+#include <ddeml.h>
 
 static HDDEDATA CALLBACK IgnoreDde(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR)
 {

@@ -16,7 +16,7 @@ struct Finding {
 };
 
 class Findings {
-  public:
+public:
     explicit Findings(std::string script) : script(std::move(script)) {}
 
     void Error(int line, const std::string& text) { Add(script, line, Severity::Error, text); }
@@ -29,7 +29,7 @@ class Findings {
     std::vector<std::string> Lines() const;
     int Count(Severity severity) const;
 
-  private:
+private:
     std::string script;
     std::vector<Finding> found;
 };

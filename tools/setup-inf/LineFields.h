@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-
 // A header's numbers, in their order.
 enum HeaderNumber { kOnNT351, kOnNT4, kOnWin95, kShared, kSystem, kTypical, kMinimum, kHeaderNumbers };
 

@@ -42,7 +42,8 @@ void SortLines(ScriptReading& reading)
     }
 }
 
-template <typename Entry> std::vector<const Entry*> ScriptOrder(const Entry* head)
+template <typename Entry>
+std::vector<const Entry*> ScriptOrder(const Entry* head)
 {
     std::vector<const Entry*> entries;
     for (; head; head = head->next)

@@ -55,7 +55,7 @@ struct PlatformReading {
 };
 
 class ScriptReading {
-  public:
+public:
     explicit ScriptReading(const ScriptText& script);
 
     // Why the script could not be read as setup reads it; empty when it was.

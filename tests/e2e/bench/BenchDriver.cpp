@@ -119,7 +119,8 @@ int Run(const std::string& dir, const std::string& command, const std::string& i
     const bool ended = program.Started() && program.Wait(kRunMs, &exitCode);
     const double done = Now();
     if (!ended) {
-        std::fprintf(stderr, "bench-driver: %s did not %s\n", command.c_str(), program.Started() ? "end" : "start");
+        std::fprintf(stderr, "bench-driver: %s did not %s\n", command.c_str(),
+                     program.Started() ? "end" : "start");
         return 1;
     }
     std::printf("run_ms=%.1f exit=%lu\n", done - started, exitCode);

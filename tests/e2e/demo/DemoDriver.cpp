@@ -41,7 +41,7 @@ std::string UninstallKey()
 
 // The threads of a program, to hold it still.
 class Threads {
-  public:
+public:
     explicit Threads(DWORD processId)
     {
         HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
@@ -74,7 +74,7 @@ class Threads {
             ResumeThread(thread);
     }
 
-  private:
+private:
     std::vector<HANDLE> handles;
 };
 
@@ -83,7 +83,7 @@ class Threads {
 // screen long enough to be photographed, and nothing in the program changes. Step() lets it run
 // on for a moment.
 class Frozen {
-  public:
+public:
     explicit Frozen(const Threads& threads) : threads(threads) { threads.Suspend(); }
     ~Frozen() { threads.Resume(); }
     Frozen(const Frozen&) = delete;
@@ -101,7 +101,7 @@ class Frozen {
         threads.Suspend();
     }
 
-  private:
+private:
     const Threads& threads;
 };
 
@@ -268,8 +268,8 @@ int Drive(const std::string& dist)
         std::function<std::string()> act; // what the user sees and does on the page
         WizardButton leave;
     } steps[] = {
-        {"setup-welcome", "Next", [&] { return "destination " + ui::ControlText(setup.Page(), IDC_DESTPATH); },
-         WizardButton::Next},
+        {"setup-welcome", "Next",
+         [&] { return "destination " + ui::ControlText(setup.Page(), IDC_DESTPATH); }, WizardButton::Next},
         {"setup-install-type", "Back Next",
          [&] {
              setup.Click(IDC_CUSTOM, BST_CHECKED);
@@ -278,7 +278,8 @@ int Drive(const std::string& dist)
          WizardButton::Next},
         {"setup-modules", "Back Next", [&] { return Boxes(setup.Page()); }, WizardButton::Next},
         {"setup-folder", "Back Next",
-         [&] { return "Start-menu folder " + ui::ControlText(setup.Page(), IDC_FOLDERLIST); }, WizardButton::Next},
+         [&] { return "Start-menu folder " + ui::ControlText(setup.Page(), IDC_FOLDERLIST); },
+         WizardButton::Next},
         {"setup-finish", "Back Finish", [&] { return std::string("ready to install"); },
          WizardButton::Finish},
     };
@@ -402,9 +403,8 @@ int Uninstall()
     for (const std::string& line : Lines(uninstall.Output()))
         std::printf("  | %s\n", line.c_str());
     std::printf("\n  Uninstall.exe ended with status %lu\n", exitCode);
-    std::printf("  registration: %s\n", testing_support::KeyExists(HKEY_LOCAL_MACHINE, key)
-                                              ? "still there"
-                                              : "removed");
+    std::printf("  registration: %s\n",
+                testing_support::KeyExists(HKEY_LOCAL_MACHINE, key) ? "still there" : "removed");
     // A running program cannot be deleted: the uninstaller leaves its own file to the next start.
     const std::vector<std::string> moves = testing_support::PendingMoves();
     for (size_t i = 0; i + 1 < moves.size(); i += 2)

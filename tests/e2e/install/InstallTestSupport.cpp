@@ -192,8 +192,8 @@ bool EnterDestination(SetupSession& setup, const std::string& dest)
 bool InstallWithDefaults(SetupSession& setup, const std::string& dest)
 {
     using ui::WizardButton;
-    return EnterDestination(setup, dest) && setup.Press(WizardButton::Next) && setup.Press(WizardButton::Next) &&
-           setup.Press(WizardButton::Finish);
+    return EnterDestination(setup, dest) && setup.Press(WizardButton::Next) &&
+           setup.Press(WizardButton::Next) && setup.Press(WizardButton::Finish);
 }
 
 std::string LogText(const std::vector<std::string>& lines)

@@ -18,7 +18,7 @@ namespace e2e {
 // C:\corvel-tests\<name>, with the distribution in its dist folder: setup.exe, the Setup.inf the
 // test writes and the files it lists. The rest of the folder takes the test's destinations.
 class Distribution {
-  public:
+public:
     explicit Distribution(const std::string& name);
 
     bool Ready() const { return ready; }
@@ -31,7 +31,7 @@ class Distribution {
     bool AddFile(const std::string& name, const std::string& content) const;
     bool CopyIn(const std::string& name, const std::string& from) const;
 
-  private:
+private:
     testing_support::ScratchDir scratch;
     std::string dir;
     bool ready = false;
@@ -58,7 +58,7 @@ bool PrepareProduct(const Distribution& dist, const std::string& product, const 
 // win95, nt351, nt40, win31; empty for the prefix's own. Outside these tests they have no settings
 // of their own in the prefix, so whatever a test that ended early left there is removed first.
 class WindowsVersion {
-  public:
+public:
     explicit WindowsVersion(const std::string& version);
     ~WindowsVersion();
     WindowsVersion(const WindowsVersion&) = delete;
@@ -68,13 +68,13 @@ class WindowsVersion {
 // Paths that an install puts outside the scratch folder (a file in the system directory, a
 // Start-menu folder): removed when the guard is made and again when it goes.
 class PathGuard {
-  public:
+public:
     explicit PathGuard(std::vector<std::string> paths);
     ~PathGuard();
     PathGuard(const PathGuard&) = delete;
     PathGuard& operator=(const PathGuard&) = delete;
 
-  private:
+private:
     std::vector<std::string> paths;
 };
 
@@ -85,10 +85,10 @@ std::string UninstallKey(const std::string& product);
 // its uninstall key and the shared counts. With sharedKey, the SharedDLLs key exists meanwhile,
 // as it does on a Windows that has installed anything shared before.
 class ProductGuard {
-  public:
+public:
     explicit ProductGuard(const std::string& product, bool sharedKey = true);
 
-  private:
+private:
     testing_support::RegistryKeyGuard uninstallKey;
     testing_support::RegistryKeyGuard sharedDlls;
 };
@@ -119,7 +119,7 @@ std::string LogText(const std::vector<std::string>& lines);
 // window is written down: "status <text>", "file <text>", "range <low> <high>", "step <n>",
 // "stepit", in the order the window received them.
 class ProgressTrace {
-  public:
+public:
     ProgressTrace();
     ~ProgressTrace();
     ProgressTrace(const ProgressTrace&) = delete;
@@ -128,7 +128,7 @@ class ProgressTrace {
     bool Active() const { return hook != nullptr; }
     std::vector<std::string> Lines() const;
 
-  private:
+private:
     testing_support::ScratchDir folder;
     HMODULE library = nullptr;
     HHOOK hook = nullptr;

@@ -44,7 +44,7 @@ std::string Dest(int index)
 }
 
 class Kill : public testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         std::string script = "^AScript^A 1\n" + std::string(kProduct) + "\n" + kProduct + "\n1 1 1\n" +
@@ -169,8 +169,8 @@ TEST_F(Kill, ATargetHoldsItsFileWholeOrNothingAndTheLogMissesAtMostOne)
     for (int kill = 0; kill < kKillsThenUninstall + kKillsThenInstall; ++kill) {
         const int placed = after(random), ms = instant(random);
         const bool installAgain = kill >= kKillsThenUninstall;
-        SCOPED_TRACE("killed " + std::to_string(ms) + " ms after file " + std::to_string(placed) + " was placed" +
-                     (installAgain ? ", installed again" : ""));
+        SCOPED_TRACE("killed " + std::to_string(ms) + " ms after file " + std::to_string(placed) +
+                     " was placed" + (installAgain ? ", installed again" : ""));
         ASSERT_TRUE(Run(placed, ms));
         const int found = Placed();
         inTheLoop += found > 0 && found < kFiles;

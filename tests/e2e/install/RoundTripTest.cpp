@@ -3,8 +3,8 @@
 // what stays by design.
 #include "InstallTestSupport.h"
 #include "NextStart.h"
-#include "ProgmanServer.h"
 #include "Process.h"
+#include "ProgmanServer.h"
 #include "SetupSession.h"
 
 #include <gtest/gtest.h>
@@ -58,11 +58,13 @@ std::set<std::string> MachineState(const std::string& scratch, const ProgmanServ
     ListTree(scratch, true, &state);
     ListTree(UserPrograms(), true, &state);
     ListTree(ReadString(HKEY_LOCAL_MACHINE,
-                        "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Common Programs"),
+                        "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                        "Common Programs"),
              true, &state);
     ListTree(SystemDir(), false, &state);
     ListTree(WindowsDir(), false, &state);
-    for (const std::string& key : SubKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"))
+    for (const std::string& key :
+         SubKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"))
         state.insert("uninstall key " + key);
     for (const std::string& count : Counts())
         state.insert("count " + count);
@@ -137,8 +139,7 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
         // Windows 95 keeps the list it carried out at its start as wininit.bak.
         expected.insert(WindowsDir() + "\\wininit.bak");
     }
-    const std::set<std::string> after =
-        MachineState(scratch.substr(0, scratch.size() - 1), progman.get());
+    const std::set<std::string> after = MachineState(scratch.substr(0, scratch.size() - 1), progman.get());
     for (const std::string& line : after)
         EXPECT_TRUE(expected.count(line)) << "left behind: " << line;
     for (const std::string& line : expected)

@@ -235,7 +235,8 @@ TEST(Run, AFileInUseIsReplacedAtTheNextStartAndAsksForAReboot)
         EXPECT_EQ(ReadTextFile(target + ".tmp"), "tool.exe\r\n")
             << "the new file waits beside the one in use";
         if (c.pendingMoves) {
-            EXPECT_EQ(PendingMoves(), (std::vector<std::string>{"\\??\\" + target + ".tmp", "!\\??\\" + target}));
+            EXPECT_EQ(PendingMoves(),
+                      (std::vector<std::string>{"\\??\\" + target + ".tmp", "!\\??\\" + target}));
         } else {
             EXPECT_EQ(ReadTextFile(NextStartGuard::WininitPath()),
                       "[rename]\r\n" + ShortPath(target) + "=" + ShortPath(target + ".tmp") + "\r\n")

@@ -20,7 +20,7 @@ using ui::kStartMs;
 constexpr DWORD kRunMs = 120000; // an installation after Finish
 
 class SetupSession : public ui::WizardUser {
-  public:
+public:
     // Starts directory\setup.exe with that directory as its current directory.
     explicit SetupSession(const std::string& directory);
     SetupSession(const SetupSession&) = delete;
@@ -38,7 +38,7 @@ class SetupSession : public ui::WizardUser {
     bool RunToEnd(std::vector<ui::MessageBoxSeen>* boxes, DWORD* exitCode = nullptr,
                   DWORD timeoutMs = kRunMs);
 
-  private:
+private:
     ui::Process process;
 };
 

@@ -20,7 +20,8 @@ const std::vector<ModuleSpec> kModules = {{"Main", 1, 1, {"main.txt"}}, {"Extra"
 
 TEST(Cancel, OnEveryPageEndsTheProgramWithNothingWritten)
 {
-    const char* const pages[] = {CAPTION_WELCOME, CAPTION_INSTALLTYPE, CAPTION_MODULES, CAPTION_SELECTFOLDER, CAPTION_FINISH};
+    const char* const pages[] = {CAPTION_WELCOME, CAPTION_INSTALLTYPE, CAPTION_MODULES, CAPTION_SELECTFOLDER,
+                                 CAPTION_FINISH};
     for (int cancelOn = 0; cancelOn < 5; ++cancelOn) {
         SCOPED_TRACE(pages[cancelOn]);
         Distribution dist("e2e-cancel");

@@ -117,6 +117,7 @@ TEST(Wizard, PagesShowTheScriptAndKeepWhatTheUserChoseBothWays)
 
 TEST(Wizard, InstallTypeDecidesThePagesAndTheModules)
 {
+    // clang-format off
     struct Case {
         const char* name;
         bool customFirst; // Custom chosen first, its boxes all cleared, then back
@@ -132,6 +133,7 @@ TEST(Wizard, InstallTypeDecidesThePagesAndTheModules)
         {"custom then typical", true, IDC_TYPICAL, CAPTION_SELECTFOLDER, {}, CAPTION_INSTALLTYPE,
          {"alpha.txt", "gamma.txt"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Distribution dist("e2e-wizard-types");

@@ -1,7 +1,7 @@
 // Starting programs with the driver: standard input in, standard output and error out byte for
 // byte, the current directory, exit codes, time-outs and killing.
-#include "FixtureProgram.h"
 #include "Process.h"
+#include "FixtureProgram.h"
 #include "ScratchDir.h"
 #include "Wizard.h"
 

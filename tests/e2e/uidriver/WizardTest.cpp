@@ -1,5 +1,6 @@
 // Driving the fixture's wizard and message boxes from this process, as a user would: every
 // capability of the driver, each checked against what the fixture reports it received.
+#include "Wizard.h"
 #include "Controls.h"
 #include "FixtureIds.h"
 #include "FixtureProgram.h"
@@ -9,7 +10,6 @@
 #include "ScreenImage.h"
 #include "Waiting.h"
 #include "WindowQueries.h"
-#include "Wizard.h"
 #include "WizardUser.h"
 
 #include <gtest/gtest.h>

@@ -14,7 +14,7 @@ enum class Input {
 };
 
 class ConsoleProgram {
-  public:
+public:
     // Starts "<exe>" <arguments> in directory. With keepInputOpen the pipe stays open for Send().
     ConsoleProgram(const std::string& exe, const std::string& arguments, const std::string& directory,
                    Input kind, const std::string& input, bool keepInputOpen = false);
@@ -33,7 +33,7 @@ class ConsoleProgram {
     // Waits until the output ends with this text; false after the time-out.
     bool WaitForOutputEnding(const std::string& text, DWORD timeoutMs) const;
 
-  private:
+private:
     static DWORD WINAPI ReadOutput(void* self);
 
     HANDLE process = nullptr;

@@ -9,7 +9,7 @@
 namespace e2e {
 
 class ConsoleWindow {
-  public:
+public:
     ConsoleWindow(const std::string& exe, const std::string& arguments, const std::string& directory);
     ~ConsoleWindow(); // ends a program that still runs and leaves its console
     ConsoleWindow(const ConsoleWindow&) = delete;
@@ -24,7 +24,7 @@ class ConsoleWindow {
     bool Wait(DWORD timeoutMs);
     DWORD ExitCode() const;
 
-  private:
+private:
     HANDLE process = nullptr;
     HANDLE input = INVALID_HANDLE_VALUE;
     HANDLE output = INVALID_HANDLE_VALUE;

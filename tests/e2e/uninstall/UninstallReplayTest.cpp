@@ -266,7 +266,8 @@ TEST(UninstallReplay, ItsOwnFileGoesAtTheNextStartOfWindows)
 
     auto run = e2e::RunToEnd(exe, "\"" + log + "\"", dest, "y\r\n");
     EXPECT_EQ(run.exitCode, 0u);
-    EXPECT_EQ(run.output, Replayed("Self Product", "Deleting file " + exe + "  .. Failed to delete file.\r\n"));
+    EXPECT_EQ(run.output,
+              Replayed("Self Product", "Deleting file " + exe + "  .. Failed to delete file.\r\n"));
     ASSERT_TRUE(PathExists(exe)) << "a running program is not deleted";
     EXPECT_FALSE(PathExists(log));
 

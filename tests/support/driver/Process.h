@@ -21,7 +21,7 @@ public:
     Process& operator=(const Process&) = delete;
 
     bool Started() const { return process != nullptr; }
-    DWORD StartError() const { return startError; }   // GetLastError of the failed start
+    DWORD StartError() const { return startError; } // GetLastError of the failed start
     DWORD Id() const { return processId; }
 
     // Waits up to timeoutMs for the end; true (and *exitCode) when it ended in time.

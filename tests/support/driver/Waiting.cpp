@@ -6,7 +6,7 @@ void Pause(DWORD ms)
 {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_SENDMESSAGE);
     MSG msg;
-    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);   // answers what was sent; leaves what was posted
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); // answers what was sent; leaves what was posted
 }
 
 bool WaitForObject(HANDLE object, DWORD timeoutMs)
@@ -21,7 +21,7 @@ bool WaitForObject(HANDLE object, DWORD timeoutMs)
         if (result != WAIT_OBJECT_0 + 1)
             return false;
         MSG msg;
-        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);   // answers what was sent
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); // answers what was sent
     }
 }
 

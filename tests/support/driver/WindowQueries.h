@@ -14,7 +14,7 @@ struct WindowQuery {
     std::string caption;
     std::string className;
     DWORD processId = 0;
-    std::function<bool(HWND)> accept = nullptr;   // a further test, such as the controls it must have
+    std::function<bool(HWND)> accept = nullptr; // a further test, such as the controls it must have
 };
 
 // The first visible top-level window that matches, or null.

@@ -16,7 +16,7 @@ constexpr DWORD kStartMs = 30000;  // a cold Wine may take a while to show the f
 constexpr DWORD kEffectMs = 10000; // a page change, a click, a box
 
 class WizardUser {
-  public:
+public:
     explicit WizardUser(HWND wizard = nullptr) : wizard(wizard) {}
 
     HWND Wizard() const { return wizard; }
@@ -41,7 +41,7 @@ class WizardUser {
     std::vector<std::string> notes; // what the user saw, for the test to check afterwards
     bool closed = false;            // Finish or Cancel closed the wizard
 
-  protected:
+protected:
     HWND wizard;
 };
 

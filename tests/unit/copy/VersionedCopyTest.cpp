@@ -40,7 +40,7 @@ int TemporaryFiles(const std::string& dir)
 }
 
 class VersionedCopy : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         ASSERT_TRUE(MakeDirs(src));

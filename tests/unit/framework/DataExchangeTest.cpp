@@ -97,7 +97,7 @@ TEST_F(PageUnderTest, CheckBoxesGoBothWays)
     };
     checks[0] = 1;
     checks[1] = 0;
-    checks[2] = 7;   // any nonzero value ticks the box
+    checks[2] = 7; // any nonzero value ticks the box
     page->UpdateData(FALSE);
     EXPECT_EQ(IsDlgButtonChecked(page->m_hWnd, IDC_MODULE1), 1u);
     EXPECT_EQ(IsDlgButtonChecked(page->m_hWnd, IDC_MODULE1 + 1), 0u);
@@ -127,17 +127,17 @@ TEST_F(PageUnderTest, ComboTextSelectsTheFirstEntryItBegins)
 
     struct Case {
         std::string written;
-        std::string readBack;     // what the combo box shows and the field gets back
-        const char* selected;     // the entry selected, or null
+        std::string readBack; // what the combo box shows and the field gets back
+        const char* selected; // the entry selected, or null
     } cases[] = {
         {"Games", "Games", "Games"},
-        {"game", "Game Tools", "Game Tools"},         // the first entry in list order
+        {"game", "Game Tools", "Game Tools"}, // the first entry in list order
         {"ACCESS", "Accessories", "Accessories"},
         {"Accessories Extra", "Accessories Extra", "Accessories Extra"},
         {"Corvel Test", "Corvel Test", nullptr},       // a new folder
         {"Games and more", "Games and more", nullptr}, // longer than an entry: no match
         {std::string(300, 'z'), std::string(259, 'z'), nullptr},
-        {"", "", nullptr},                              // not the first entry: none
+        {"", "", nullptr}, // not the first entry: none
     };
     for (const auto& c : cases) {
         folder = c.written;

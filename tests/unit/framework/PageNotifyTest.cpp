@@ -44,13 +44,13 @@ TEST(PageNotify, EachNotificationIsAnsweredInTheSheetsTerms)
         const char* overridable;
         LRESULT sheetReceives;
     } cases[] = {
-        {PSN_SETACTIVE, TRUE, 0, "active", 0},            // show the page
-        {PSN_SETACTIVE, FALSE, 0, "active", -1},          // refuse it
-        {PSN_KILLACTIVE, TRUE, 0, "kill", FALSE},         // let it go
-        {PSN_KILLACTIVE, FALSE, 0, "kill", TRUE},         // keep it
-        {PSN_WIZNEXT, TRUE, 0, "next", 0},                // the following page
-        {PSN_WIZNEXT, TRUE, -1, "next", -1},              // stay
-        {PSN_WIZNEXT, TRUE, 133, "next", 133},            // the page of template 133
+        {PSN_SETACTIVE, TRUE, 0, "active", 0},    // show the page
+        {PSN_SETACTIVE, FALSE, 0, "active", -1},  // refuse it
+        {PSN_KILLACTIVE, TRUE, 0, "kill", FALSE}, // let it go
+        {PSN_KILLACTIVE, FALSE, 0, "kill", TRUE}, // keep it
+        {PSN_WIZNEXT, TRUE, 0, "next", 0},        // the following page
+        {PSN_WIZNEXT, TRUE, -1, "next", -1},      // stay
+        {PSN_WIZNEXT, TRUE, 133, "next", 133},    // the page of template 133
         {PSN_WIZBACK, TRUE, 0, "back", 0},
         {PSN_WIZBACK, TRUE, -1, "back", -1},
         {PSN_WIZBACK, TRUE, 131, "back", 131},
@@ -67,7 +67,8 @@ TEST(PageNotify, EachNotificationIsAnsweredInTheSheetsTerms)
         LRESULT result = 12345;
         ASSERT_TRUE(page.OnSheetNotify(c.code, &result)) << c.overridable;
         EXPECT_EQ(page.called, c.overridable);
-        EXPECT_EQ(result, c.sheetReceives) << c.overridable << " answering " << c.boolAnswer << "/" << c.jumpAnswer;
+        EXPECT_EQ(result, c.sheetReceives)
+            << c.overridable << " answering " << c.boolAnswer << "/" << c.jumpAnswer;
     }
 }
 
@@ -110,7 +111,7 @@ TEST(PageNotify, DefaultsLetEveryMoveHappen)
         UINT code;
         LRESULT sheetReceives;
     } cases[] = {
-        {PSN_SETACTIVE, 0}, {PSN_KILLACTIVE, FALSE}, {PSN_WIZNEXT, 0}, {PSN_WIZBACK, 0},
+        {PSN_SETACTIVE, 0}, {PSN_KILLACTIVE, FALSE},  {PSN_WIZNEXT, 0}, {PSN_WIZBACK, 0},
         {PSN_WIZFINISH, 0}, {PSN_QUERYCANCEL, FALSE}, {PSN_RESET, 0},
     };
     for (const auto& c : cases) {

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <stdexcept>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -83,7 +83,7 @@ private:
         if (!answers.empty())
             answers.pop_front();
         if (answer == -1)
-            run.PressNext();   // the page stays: no activation will press on
+            run.PressNext(); // the page stays: no activation will press on
         return answer;
     }
 
@@ -119,6 +119,7 @@ TEST(WizardSheet, NextAndBackExchangeAfterThePagesOwnOperation)
 {
     Wizard w;
     EXPECT_EQ(w.Go({Next, Back, Next, Next, Finish}), ID_WIZFINISH);
+    // clang-format off
     EXPECT_EQ(w.run.journal, (Journal{
         "init A", "active A",
         "next A", "save A", "init B", "active B",
@@ -127,12 +128,14 @@ TEST(WizardSheet, NextAndBackExchangeAfterThePagesOwnOperation)
         "next B", "save B", "init C", "active C",
         "finish C",                                   // the last page is left without an exchange
     }));
+    // clang-format on
     EXPECT_EQ(w.sheet.m_hWnd, nullptr);
     EXPECT_EQ(w.a.m_hWnd, nullptr) << "the pages' windows end with the sheet";
 }
 
 TEST(WizardSheet, AnswersChooseThePageOrKeepIt)
 {
+    // clang-format off
     struct Case {
         const char* what;
         std::deque<LRESULT> aNext, cBack;
@@ -153,6 +156,7 @@ TEST(WizardSheet, AnswersChooseThePageOrKeepIt)
          {"init A", "active A", "next A", "save A", "init C", "active C", "finish C", "finish C"}},
         {"Cancel on the first page", {}, {}, {}, {Cancel}, IDCANCEL, {"init A", "active A", "cancel A"}},
     };
+    // clang-format on
     for (auto& c : cases) {
         Wizard w;
         w.a.nextAnswers = c.aNext;

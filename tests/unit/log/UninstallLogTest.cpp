@@ -85,7 +85,8 @@ TEST(UninstallLog, HeaderOnlyInAnEmptyLogAndRecordsAtTheEnd)
         ASSERT_NE(log, nullptr);
         WriteFileRecord(log, 0, 0, "C:\\Apps\\Sample\\edit.exe");
         std::fclose(log);
-        EXPECT_EQ(ReadTextFile(path), c.before + c.lineEnd + (c.header ? Header("Sample Editor", dir.Path()) : "") +
+        EXPECT_EQ(ReadTextFile(path), c.before + c.lineEnd +
+                                          (c.header ? Header("Sample Editor", dir.Path()) : "") +
                                           "file 0 0 C:\\Apps\\Sample\\edit.exe\r\n");
     }
 }

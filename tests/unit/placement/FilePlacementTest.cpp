@@ -44,7 +44,7 @@ bool OnNT(int kind)
 // looked up, a destination directory and Start-menu folders of the test's own, the distribution
 // as the current directory, and an open uninstall log.
 class Placement : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         kind = DetectPlatform();
@@ -473,7 +473,8 @@ TEST_F(FullVolume, TheDiskSpaceMessageShowsOnceAndTheNextFileGoesOn)
     ASSERT_TRUE(WriteTextFile(dist + "\\small.txt", "small"));
 
     EXPECT_FALSE(Install(0, 0, "big.bin", "big.bin"));
-    EXPECT_EQ(messages, (Messages{"Copy failed.", "The file can not be copied due to insufficient disk space."}));
+    EXPECT_EQ(messages,
+              (Messages{"Copy failed.", "The file can not be copied due to insufficient disk space."}));
     EXPECT_TRUE(Install(0, 0, "small.txt", "small.txt"));
     EXPECT_EQ(messages, kNone);
 

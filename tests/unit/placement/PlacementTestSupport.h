@@ -11,7 +11,7 @@
 // A file of this name in the Windows directory and its System and System32 sub-directories,
 // removed when the guard is made and when it goes.
 class WindowsCopiesGuard {
-  public:
+public:
     explicit WindowsCopiesGuard(const std::string& name);
     ~WindowsCopiesGuard();
     WindowsCopiesGuard(const WindowsCopiesGuard&) = delete;
@@ -20,7 +20,7 @@ class WindowsCopiesGuard {
     // 0: the Windows directory, 1: System, 2: System32.
     std::string Path(int place) const;
 
-  private:
+private:
     void RemoveAll() const;
     std::string name;
 };

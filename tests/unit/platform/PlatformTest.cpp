@@ -1,7 +1,7 @@
 // The platform kind of the Windows version the test runs under, and the folders looked up for it.
+#include "engine/Platform.h"
 #include "MessageBoxes.h"
 #include "RegistryGuard.h"
-#include "engine/Platform.h"
 #include "engine/SystemFolders.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +22,9 @@ int ExpectedKind()
         const char* setting;
         int kind;
     } versions[] = {
-        {"", kPlatformNT4},      {"default", kPlatformNT4}, {"win95", kPlatformWin95},
-        {"win98", kPlatformWin95}, {"nt351", kPlatformNT3},   {"nt40", kPlatformNT4},
-        {"win2k", kPlatformNT4}, {"win31", kPlatformUnknown},
+        {"", kPlatformNT4},        {"default", kPlatformNT4},   {"win95", kPlatformWin95},
+        {"win98", kPlatformWin95}, {"nt351", kPlatformNT3},     {"nt40", kPlatformNT4},
+        {"win2k", kPlatformNT4},   {"win31", kPlatformUnknown},
     };
     const char* setting = std::getenv("CORVEL_WINVER");
     for (const auto& v : versions)

@@ -1,6 +1,6 @@
 // Reading one text value: as stored, or expanded when it is REG_EXPAND_SZ; 259 characters fit.
-#include "RegistryGuard.h"
 #include "engine/RegistryRead.h"
+#include "RegistryGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,8 @@ TEST(ReadRegistryString, ValuesAsStoredOrExpanded)
     ASSERT_TRUE(SetEnvironmentVariableA("CORVEL_DIR", "E:\\Corvel"));
     ASSERT_TRUE(SetEnvironmentVariableA("CORVEL_200", std::string(200, 'L').c_str()));
     const struct {
-        const char* value;   // may name sub-keys: only the last backslash separates the value
-        const char* data;    // null: not stored
+        const char* value; // may name sub-keys: only the last backslash separates the value
+        const char* data;  // null: not stored
         DWORD type;
         int result;
         std::string text;
@@ -44,16 +44,19 @@ TEST(ReadRegistryString, ValuesAsStoredOrExpanded)
         const std::string path = key + "\\" + c.value;
         if (c.data) {
             const size_t cut = path.rfind('\\');
-            ASSERT_TRUE(SetString(HKEY_CURRENT_USER, path.substr(0, cut), path.substr(cut + 1), c.data, c.type));
+            ASSERT_TRUE(
+                SetString(HKEY_CURRENT_USER, path.substr(0, cut), path.substr(cut + 1), c.data, c.type));
         }
         char buffer[260] = "";
-        EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, path.c_str(), buffer, sizeof buffer), c.result) << c.value;
+        EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, path.c_str(), buffer, sizeof buffer), c.result)
+            << c.value;
         if (c.result) {
             EXPECT_EQ(std::string(buffer), c.text) << c.value;
         }
     }
     char buffer[260];
-    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, "Software\\Corvel Tests\\No Such Key\\X", buffer, 260), 0);
+    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, "Software\\Corvel Tests\\No Such Key\\X", buffer, 260),
+              0);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Each lookup stops at the first registry value it cannot read, with that value's message.
+#include "engine/SystemFolders.h"
 #include "MessageBoxes.h"
 #include "RegistryGuard.h"
-#include "engine/SystemFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -27,11 +27,11 @@ TEST(LookupSystemFolders, EachFailureWithItsMessage)
         HKEY root;
         const char* key;
         const char* value;
-        std::string data;   // empty: the value is removed
+        std::string data; // empty: the value is removed
         DWORD type;
         int result;
         const char* message;
-        char* notLookedUp;  // a folder the lookup must not reach after the failure
+        char* notLookedUp; // a folder the lookup must not reach after the failure
     } cases[] = {
         {"NT 4 program files", LookupSystemFoldersNT4, HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir",
          "", REG_SZ, 0, "Failed to get registery value for ProgramDir", ProgramFolderDir},
@@ -40,13 +40,13 @@ TEST(LookupSystemFolders, EachFailureWithItsMessage)
         {"NT 4 user programs", LookupSystemFoldersNT4, HKEY_CURRENT_USER, kUserShell, "Programs", "", REG_SZ,
          0, "Failed to get registery value for UserProgramFolderDir", WindowsDir},
         {"NT 4 user programs expanded too long", LookupSystemFoldersNT4, HKEY_CURRENT_USER, kUserShell,
-         "Programs", "%CORVEL_LONG%", REG_EXPAND_SZ, 0, "Failed to get registery value for UserProgramFolderDir",
-         WindowsDir},
+         "Programs", "%CORVEL_LONG%", REG_EXPAND_SZ, 0,
+         "Failed to get registery value for UserProgramFolderDir", WindowsDir},
         {"Windows 95 program files too long", LookupSystemFoldersWin95, HKEY_LOCAL_MACHINE, kCurrentVersion,
          "ProgramFilesDir", std::string(260, 'p'), REG_SZ, 0, "Failed to get registery value for ProgramDir",
          UserProgramFolderDir},
-        {"Windows 95 user programs", LookupSystemFoldersWin95, HKEY_CURRENT_USER, kUser, "Programs", "", REG_SZ,
-         0, "Failed to get registery value for UserProgramFolderDir", ProgramFolderDir},
+        {"Windows 95 user programs", LookupSystemFoldersWin95, HKEY_CURRENT_USER, kUser, "Programs", "",
+         REG_SZ, 0, "Failed to get registery value for UserProgramFolderDir", ProgramFolderDir},
         {"NT 3.x reads no registry", LookupSystemFoldersNT351, HKEY_LOCAL_MACHINE, kCurrentVersion,
          "ProgramFilesDir", "", REG_SZ, 1, nullptr, nullptr},
     };
@@ -61,7 +61,8 @@ TEST(LookupSystemFolders, EachFailureWithItsMessage)
 
         ui::MessageBoxWatcher watcher;
         EXPECT_EQ(c.lookup(), c.result) << c.what;
-        EXPECT_EQ(watcher.Texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+        EXPECT_EQ(watcher.Texts(),
+                  c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
             << c.what;
         if (c.notLookedUp) {
             EXPECT_STREQ(c.notLookedUp, "") << c.what;

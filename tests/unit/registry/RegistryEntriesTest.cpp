@@ -21,9 +21,10 @@ std::vector<int> Register(InstallContext& install, const std::string& product, c
 {
     const std::string key = kUninstallKey + product;
     const std::string command = installDir + "\\Uninstall.exe \"" + installDir + "\\.UnInst.inf\"";
-    return {CreateRegistryKey(install, HKEY_LOCAL_MACHINE, key.c_str()),
-            SetRegistryString(install, HKEY_LOCAL_MACHINE, (key + "\\DisplayName").c_str(), product.c_str()),
-            SetRegistryString(install, HKEY_LOCAL_MACHINE, (key + "\\UninstallString").c_str(), command.c_str())};
+    return {
+        CreateRegistryKey(install, HKEY_LOCAL_MACHINE, key.c_str()),
+        SetRegistryString(install, HKEY_LOCAL_MACHINE, (key + "\\DisplayName").c_str(), product.c_str()),
+        SetRegistryString(install, HKEY_LOCAL_MACHINE, (key + "\\UninstallString").c_str(), command.c_str())};
 }
 
 std::string KeyLine(const std::string& path)
@@ -103,7 +104,7 @@ TEST(RegistryEntries, ValueThatCannotBeWrittenIsNotLogged)
         {"no key path at all", "DisplayName"},
     };
     const std::string missing = "SOFTWARE\\Corvel Tests Missing";
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, missing);   // a test-owned name; the guard removes what a fault makes
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, missing); // a test-owned name; the guard removes what a fault makes
     RegistryKeyGuard guard(HKEY_LOCAL_MACHINE, missing);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.situation);
@@ -124,7 +125,8 @@ TEST(RegistryEntries, RootNamesInTheLog)
         {HKEY_CLASSES_ROOT, "CorvelTests.Key", "key HKEY_CLASSES_ROOT CorvelTests.Key\r\n"},
         {HKEY_CURRENT_USER, "Software\\Corvel Tests", "key HKEY_CURRENT_USER Software\\Corvel Tests\r\n"},
         {HKEY_LOCAL_MACHINE, "SOFTWARE\\Corvel Tests", "key HKEY_LOCAL_MACHINE SOFTWARE\\Corvel Tests\r\n"},
-        {HKEY_USERS, ".Default\\Software\\Corvel Tests", "key HKEY_USERS .Default\\Software\\Corvel Tests\r\n"},
+        {HKEY_USERS, ".Default\\Software\\Corvel Tests",
+         "key HKEY_USERS .Default\\Software\\Corvel Tests\r\n"},
         {HKEY_CURRENT_CONFIG, "Software\\Corvel Tests", "key HKEY_USERS Software\\Corvel Tests\r\n"},
     };
     for (const auto& c : cases) {

@@ -22,8 +22,8 @@ protected:
     void SetUp() override
     {
         HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                                  nullptr),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                  &key, nullptr),
                   ERROR_SUCCESS);
         RegCloseKey(key);
     }
@@ -43,8 +43,12 @@ TEST_F(SharedCount, RaisesTheStoredCount)
         {"no value yet", [] { DeleteValue(HKEY_LOCAL_MACHINE, kSharedDlls, kFile); }, 1},
         {"a count of 3", [] { SetDword(HKEY_LOCAL_MACHINE, kSharedDlls, kFile, 3); }, 4},
         {"more than 4 bytes",
-         [] { SetBinary(HKEY_LOCAL_MACHINE, kSharedDlls, kFile, {1, 2, 3, 4, 5, 6, 7, 8}); }, 1},
-        {"the highest count", [] { SetDword(HKEY_LOCAL_MACHINE, kSharedDlls, kFile, 0xFFFFFFFF); }, 0xFFFFFFFF},
+         [] {
+             SetBinary(HKEY_LOCAL_MACHINE, kSharedDlls, kFile, {1, 2, 3, 4, 5, 6, 7, 8});
+         },
+         1},
+        {"the highest count", [] { SetDword(HKEY_LOCAL_MACHINE, kSharedDlls, kFile, 0xFFFFFFFF); },
+         0xFFFFFFFF},
     };
     std::string records;
     for (const auto& c : cases) {
@@ -68,8 +72,8 @@ TEST_F(SharedCount, MissingKeyIsReportedWithItsErrorAndNotLogged)
 {
     ASSERT_TRUE(DeleteKeyTree(HKEY_LOCAL_MACHINE, kSharedDlls));
     EXPECT_EQ(IncrementSharedCount(log.Context(), kFile), 0);
-    EXPECT_EQ(boxes.Texts(),
-              std::vector<std::string>{"Failed to open the registery counter for this shared file. Error = 2"});
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{
+                                 "Failed to open the registery counter for this shared file. Error = 2"});
     EXPECT_EQ(log.Text(), "");
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kSharedDlls));
 }

@@ -32,10 +32,7 @@ protected:
         ASSERT_NE(GetCurrentDirectoryA(sizeof saved, saved), 0u);
         ASSERT_TRUE(SetCurrentDirectoryA(dir.Path().c_str()));
     }
-    void TearDown() override
-    {
-        SetCurrentDirectoryA(saved);
-    }
+    void TearDown() override { SetCurrentDirectoryA(saved); }
 
     ScratchDir dir{"read-setup-script"};
     char saved[MAX_PATH] = "";
@@ -46,9 +43,9 @@ TEST_F(ReadSetupScriptTest, ModelOrMessageAndTheScriptClosedOnEveryPath)
     const std::string example = WithCrLf(kExampleScript);
     const struct {
         const char* what;
-        const char* script;   // null: no Setup.inf
+        const char* script; // null: no Setup.inf
         int kind;
-        const char* message;  // null: read
+        const char* message; // null: read
     } cases[] = {
         {"missing", nullptr, kPlatformNT4, "Failed to open file."},
         {"unknown format", SOH "S" SOH " 0\nP\nF\n1 1 1\n", kPlatformNT4, "Unknown .inf file format."},
@@ -56,7 +53,8 @@ TEST_F(ReadSetupScriptTest, ModelOrMessageAndTheScriptClosedOnEveryPath)
          "This program can not be installed on Windows 95"},
         {"not on NT 3.51", SOH "S" SOH " 1\nP\nF\n0 1 1\n", kPlatformNT3,
          "This program can not be installed on NT 3.51"},
-        {"not on NT 4", SOH "S" SOH " 1\nP\nF\n1 0 1\n", kPlatformNT4, "This program can not be installed on NT 4"},
+        {"not on NT 4", SOH "S" SOH " 1\nP\nF\n1 0 1\n", kPlatformNT4,
+         "This program can not be installed on NT 4"},
         {"read", example.c_str(), kPlatformNT4, nullptr},
     };
     for (const auto& c : cases) {

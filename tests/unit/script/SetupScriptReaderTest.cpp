@@ -1,8 +1,8 @@
 // Setup scripts read into the install model: what each platform kind keeps, in which order, and
 // the messages that stop the installation.
+#include "script/SetupScriptReader.h"
 #include "ScriptTestText.h"
 #include "platform/PlatformKinds.h"
-#include "script/SetupScriptReader.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,7 @@ TEST(SetupScriptReader, HeadLinesAndTheirMessages)
         const char* what;
         std::string text;
         int kind;
-        const char* message;   // null: read
+        const char* message; // null: read
         const char* product;
         const char* folder;
         int nt351, nt4, win95;
@@ -79,8 +79,8 @@ TEST(SetupScriptReader, HeadLinesAndTheirMessages)
         {"two spaces before it", SOH "S" SOH "  1\nP\nF\n1 1 1\n", kPlatformNT4, unknown, "", "", 0, 0, 0},
         {"no SOH", "1\nP\nF\n1 1 1\n", kPlatformNT4, unknown, "", "", 0, 0, 0},
         {"empty file", "", kPlatformWin95, unknown, "", "", 0, 0, 0},
-        {"names trimmed at the end only", SOH "S" SOH " 1\n  P q \t\v\f\r\n\tF\r\n1 1 1", kPlatformNT3, nullptr,
-         "  P q", "\tF", 1, 1, 1},
+        {"names trimmed at the end only", SOH "S" SOH " 1\n  P q \t\v\f\r\n\tF\r\n1 1 1", kPlatformNT3,
+         nullptr, "  P q", "\tF", 1, 1, 1},
         {"Windows 95 refused", SOH "S" SOH " 1\nP\nF\n1 1 0\n", kPlatformWin95, no95, "P", "F", 1, 1, 0},
         {"NT 3.51 refused", SOH "S" SOH " 1\nP\nF\n0 1 1\n", kPlatformNT3, no351, "P", "F", 0, 1, 1},
         {"NT 4 refused", SOH "S" SOH " 1\nP\nF\n1 0 1\n", kPlatformNT4, no4, "P", "F", 1, 0, 1},
@@ -152,8 +152,7 @@ TEST(SetupScriptReader, ModulesAndFiles)
          "M(1 0 1 1 2 3 4){}"},
         {"every module dropped", kPlatformNT3, "@" SOH "X" SOH " 0 1 1 0 0 0 0\n" + fileA, ""},
         {"the remainder of a long line is a line", kPlatformNT4,
-         std::string(779, 'x') + "@" + moduleM + std::string(779, 'x') + fileA,
-         "M(1 1 1 0 0 1 0){a>a 0 ''}"},
+         std::string(779, 'x') + "@" + moduleM + std::string(779, 'x') + fileA, "M(1 1 1 0 0 1 0){a>a 0 ''}"},
     };
     for (const auto& c : cases) {
         Reading r(head + c.body, c.kind);
@@ -219,7 +218,7 @@ TEST(SetupScriptReader, FieldsOfAnyLengthStayInTheirBuffers)
         EXPECT_EQ(f->dest, (dest + "\\" + source).substr(0, 259)) << n;
         EXPECT_EQ(f->shortcutKind, 1) << n;
         EXPECT_EQ(f->shortcutName, title) << n;
-        EXPECT_EQ(m->files->source, source.substr(0, 259)) << n;   // an unclosed field at the end
+        EXPECT_EQ(m->files->source, source.substr(0, 259)) << n; // an unclosed field at the end
     }
 }
 

@@ -24,7 +24,7 @@ HDDEDATA CALLBACK NoTransactions(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PT
 // the data of a request, Wine's DDE server also sends an acknowledgement, which the next
 // transaction of the same conversation would take for its own answer.
 class ProgmanClient {
-  public:
+public:
     ProgmanClient() { DdeInitializeA(&instance, NoTransactions, APPCMD_CLIENTONLY, 0); }
     ~ProgmanClient() { DdeUninitialize(instance); }
 
@@ -55,7 +55,7 @@ class ProgmanClient {
         return bytes;
     }
 
-  private:
+private:
     HCONV Connect()
     {
         HSZ progman = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);

@@ -175,7 +175,9 @@ TEST(ProgramManager, CommandsThatDoNotFitTheirBufferAreNotSent)
     } const cases[] = {
         {g112, "Tool", {createGroup(g112), showGroup(g112), replaceItem("Tool"), addItem("Tool")}, 0},
         {g113, "Tool", {}, 1}, // no group made active: no item, or it would go into another group
-        {"Corvel", t249, {createGroup("Corvel"), showGroup("Corvel"), replaceItem(t249), addItem(t249)},
+        {"Corvel",
+         t249,
+         {createGroup("Corvel"), showGroup("Corvel"), replaceItem(t249), addItem(t249)},
          0}, // an item command of 1039 characters fits
         {"Corvel", t250, {createGroup("Corvel"), showGroup("Corvel"), replaceItem(t250)}, 0},
     };
@@ -188,7 +190,8 @@ TEST(ProgramManager, CommandsThatDoNotFitTheirBufferAreNotSent)
 
         AddEntry(c.group.c_str(), c.title.c_str(), target.c_str());
 
-        server.WaitForTransactions((c.sent.size() > 2 ? 4 : 2) + c.sent.size(), kLogWait); // one or two conversations
+        server.WaitForTransactions((c.sent.size() > 2 ? 4 : 2) + c.sent.size(),
+                                   kLogWait); // one or two conversations
         std::vector<std::string> sent;
         for (const auto& t : server.Transactions("EXECUTE"))
             sent.push_back(t.bytes.substr(0, t.bytes.find('\0')));

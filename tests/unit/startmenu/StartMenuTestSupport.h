@@ -1,7 +1,7 @@
 // What the start-menu tests share: reading a link file back, and COM for the thread.
 #pragma once
 
-#include "platform/ScopedWin.h"   // ComApartment, for the tests' threads
+#include "platform/ScopedWin.h" // ComApartment, for the tests' threads
 
 #include <windows.h>
 

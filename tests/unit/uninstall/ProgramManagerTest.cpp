@@ -170,8 +170,8 @@ TEST(UninstallProgramManager, AnItemIsDeletedOnlyFromItsOwnGroupAndOnlyByAComman
          {{"Other", "Editor"}}},
     };
     for (const auto& c : cases) {
-        ProgmanServer server(Holding(c.holding.empty() ? std::vector<std::vector<std::string>>{{c.group, c.item}}
-                                                       : c.holding));
+        ProgmanServer server(Holding(
+            c.holding.empty() ? std::vector<std::vector<std::string>>{{c.group, c.item}} : c.holding));
         ASSERT_TRUE(server.Answering()) << c.what;
 
         EXPECT_EQ(Printed([&c] { DeleteProgmanItem(c.group.c_str(), c.item.c_str()); }), c.printed) << c.what;

@@ -1,9 +1,9 @@
 // The folder page's list: the sub-folders of the user's Programs folder, and the default folder
 // matched against them.
-#include "WizardContext.h"
 #include "MessageBoxes.h"
 #include "ProgmanServer.h"
 #include "ScratchDir.h"
+#include "WizardContext.h"
 #include "WizardSession.h"
 #include "framework/Wnd.h"
 #include "resources/resource.h"
@@ -25,7 +25,7 @@ struct FolderPage {
     Lines list;
     std::string text;
     int selected = -2;
-    std::string folderName;   // what the sheet kept after Finish
+    std::string folderName; // what the sheet kept after Finish
     std::string destPath;
 };
 
@@ -36,21 +36,21 @@ FolderPage ReadFolderPage(const ContextSettings& settings)
     CInstallSheet sheet("Corvel Installation Wizard", context.script);
     FolderPage page;
     page.finished = RunWizard(sheet, [&](WizardUser& user) {
-        if (!user.Press(WizardButton::Next) || !user.Press(WizardButton::Next))
-            return;
-        HWND combo = GetDlgItem(user.Page(), IDC_FOLDERLIST);
-        const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            char name[MAX_PATH] = {};
-            SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
-            page.list.push_back(name);
-        }
-        page.text = ::WindowText(combo);
-        page.selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
-        user.Shoot("wizard-folder-list");
-        if (user.Press(WizardButton::Next))
-            user.Press(WizardButton::Finish);
-    }) == 12325;
+                        if (!user.Press(WizardButton::Next) || !user.Press(WizardButton::Next))
+                            return;
+                        HWND combo = GetDlgItem(user.Page(), IDC_FOLDERLIST);
+                        const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+                        for (int i = 0; i < count; ++i) {
+                            char name[MAX_PATH] = {};
+                            SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
+                            page.list.push_back(name);
+                        }
+                        page.text = ::WindowText(combo);
+                        page.selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+                        user.Shoot("wizard-folder-list");
+                        if (user.Press(WizardButton::Next))
+                            user.Press(WizardButton::Finish);
+                    }) == 12325;
     page.folderName = sheet.selectFolderTab.folderName;
     page.destPath = sheet.welcomeTab.destPath;
     return page;
@@ -79,7 +79,7 @@ TEST(FolderList, ListsTheProgramsFolderAndMatchesTheDefault)
         const char* what;
         int platformKind;
         std::string folder;
-        std::string shown;   // and read back after Finish
+        std::string shown; // and read back after Finish
         int selected;
     } cases[] = {
         {"a folder that only begins an entry selects it", 3, "Corvel T", "Corvel Tools", 2},

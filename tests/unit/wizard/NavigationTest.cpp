@@ -16,7 +16,7 @@ enum Action { Next, Back, Finish, Cancel, Typical, Minimum, Custom };
 
 struct Step {
     Action action;
-    const char* title = nullptr;     // the page that follows a press
+    const char* title = nullptr; // the page that follows a press
     const char* buttons = nullptr;
 };
 
@@ -29,7 +29,9 @@ void Play(WizardUser& user, const std::vector<Step>& steps)
         case Typical:
         case Minimum:
         case Custom: {
-            const int id = step.action == Typical ? IDC_TYPICAL : step.action == Minimum ? IDC_MINIMUM : IDC_CUSTOM;
+            const int id = step.action == Typical   ? IDC_TYPICAL
+                           : step.action == Minimum ? IDC_MINIMUM
+                                                    : IDC_CUSTOM;
             if (!user.Click(id, BST_CHECKED))
                 return user.notes.push_back("(could not choose)");
             continue;
@@ -69,6 +71,7 @@ const char* const E = CAPTION_FINISH;
 
 TEST(Navigation, EachInstallationTypeTakesItsWayInBothDirections)
 {
+    // clang-format off
     struct Case {
         const char* what;
         std::vector<Step> steps;
@@ -95,13 +98,17 @@ TEST(Navigation, EachInstallationTypeTakesItsWayInBothDirections)
           {Finish}},
          0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         ContextSettings settings;
         settings.modules = NumberedModules(3);
         WizardContext context(settings);
         CInstallSheet sheet("Corvel Installation Wizard", context.script);
         Notes notes;
-        EXPECT_EQ(RunWizard(sheet, [&](WizardUser& user) { Play(user, c.steps); }, &notes), 12325) << c.what;
+        EXPECT_EQ(RunWizard(
+                      sheet, [&](WizardUser& user) { Play(user, c.steps); }, &notes),
+                  12325)
+            << c.what;
         EXPECT_EQ(notes, Expected(c.steps)) << c.what;
         EXPECT_EQ(sheet.installTypeTab.installType, c.installType) << c.what;
     }
@@ -121,7 +128,8 @@ TEST(Navigation, CancelOnAnyPageEndsWithoutFinish)
         WizardContext context{ContextSettings{}};
         CInstallSheet sheet("Corvel Installation Wizard", context.script);
         Notes notes;
-        const INT_PTR result = RunWizard(sheet, [&](WizardUser& user) { Play(user, steps); }, &notes);
+        const INT_PTR result = RunWizard(
+            sheet, [&](WizardUser& user) { Play(user, steps); }, &notes);
         EXPECT_NE(result, 12325) << notes.size();
         EXPECT_EQ(result, IDCANCEL);
         EXPECT_EQ(notes, Expected(steps));

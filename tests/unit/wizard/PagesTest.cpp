@@ -23,7 +23,8 @@ TEST(Pages, EveryPageShowsItsTexts)
     CInstallSheet sheet("Corvel Installation Wizard", context.script);
     std::vector<Lines> pages;
     auto play = [&](WizardUser& user) {
-        const char* shots[] = {"wizard-welcome", "wizard-type", "wizard-modules", "wizard-folder", "wizard-finish"};
+        const char* shots[] = {"wizard-welcome", "wizard-type", "wizard-modules", "wizard-folder",
+                               "wizard-finish"};
         for (int i = 0; i < 5; ++i) {
             user.Look(i == 0 ? "Next" : i == 4 ? "Back Finish" : "Back Next");
             pages.push_back(user.Controls());
@@ -36,6 +37,7 @@ TEST(Pages, EveryPageShowsItsTexts)
         user.Press(WizardButton::Finish);
     };
     ASSERT_EQ(RunWizard(sheet, play), 12325);
+    // clang-format off
     ASSERT_EQ(pages.size(), 5u);
     EXPECT_EQ(pages[0], (Lines{
         std::string("1001 Static '") + kWelcome + "'",
@@ -66,6 +68,7 @@ TEST(Pages, EveryPageShowsItsTexts)
     }));
     EXPECT_EQ(sheet.welcomeTab.welcomeText, kWelcome);
     EXPECT_EQ(sheet.welcomeTab.destPath, "C:\\Program Files\\Corvel Test");
+    // clang-format on
     EXPECT_EQ(sheet.installTypeTab.installType, 2);
     EXPECT_EQ(sheet.selectFolderTab.prompt, kPrompt);
     EXPECT_EQ(sheet.selectFolderTab.folderName, "Corvel Test");
@@ -87,33 +90,38 @@ TEST(Pages, ModuleBoxesFollowTheListToTen)
         CInstallSheet sheet("Corvel Installation Wizard", context.script);
         Lines boxes;
         auto play = [&](WizardUser& user) {
-            if (user.Press(WizardButton::Next) && user.Click(IDC_CUSTOM, BST_CHECKED) && user.Press(WizardButton::Next))
+            if (user.Press(WizardButton::Next) && user.Click(IDC_CUSTOM, BST_CHECKED) &&
+                user.Press(WizardButton::Next))
                 boxes = user.Controls();
             user.Press(WizardButton::Cancel);
         };
         RunWizard(sheet, play);
         Lines expected;
         for (int k = 0; k < kModuleBoxes; ++k) {
-            const int inScript = c.modules - k;   // list position k is the script's module from the end
+            const int inScript = c.modules - k; // list position k is the script's module from the end
             expected.push_back(std::to_string(IDC_MODULE1 + k) + " Button '" +
                                (k < c.boxes ? "Module " + std::to_string(inScript) : std::string("Module1")) +
-                               "'" + (k < c.boxes && inScript % 2 ? " [x]" : " [ ]") + (k < c.boxes ? "" : " hidden"));
+                               "'" + (k < c.boxes && inScript % 2 ? " [x]" : " [ ]") +
+                               (k < c.boxes ? "" : " hidden"));
         }
         EXPECT_EQ(boxes, expected) << c.modules << " modules";
         for (int k = 0; k < kModuleBoxes; ++k)
-            EXPECT_EQ(sheet.modulesTab.checks[k], k < c.boxes ? (c.modules - k) % 2 : 0) << c.modules << "/" << k;
+            EXPECT_EQ(sheet.modulesTab.checks[k], k < c.boxes ? (c.modules - k) % 2 : 0)
+                << c.modules << "/" << k;
     }
 }
 
 TEST(Pages, GoingBackKeepsWhatWasTypedAndTicked)
 {
     ContextSettings settings;
-    settings.modules = NumberedModules(3);   // list: Module 3 (typical), Module 2, Module 1 (typical)
+    settings.modules = NumberedModules(3); // list: Module 3 (typical), Module 2, Module 1 (typical)
     WizardContext context(settings);
     CInstallSheet sheet("Corvel Installation Wizard", context.script);
     Lines seen;
     auto note = [&](WizardUser& user, int id) { seen.push_back(::WindowText(GetDlgItem(user.Page(), id))); };
-    auto check = [&](WizardUser& user, int id) { seen.push_back(IsDlgButtonChecked(user.Page(), id) ? "[x]" : "[ ]"); };
+    auto check = [&](WizardUser& user, int id) {
+        seen.push_back(IsDlgButtonChecked(user.Page(), id) ? "[x]" : "[ ]");
+    };
     auto play = [&](WizardUser& user) {
         if (!user.Type(IDC_DESTPATH, "D:\\Apps\\Mine") || !user.Press(WizardButton::Next) ||
             !user.Click(IDC_CUSTOM, BST_CHECKED) || !user.Press(WizardButton::Next) ||
@@ -130,7 +138,8 @@ TEST(Pages, GoingBackKeepsWhatWasTypedAndTicked)
         if (!user.Press(WizardButton::Back))
             return;
         note(user, IDC_DESTPATH);
-        if (!user.Press(WizardButton::Next) || !user.Press(WizardButton::Next) || !user.Press(WizardButton::Next))
+        if (!user.Press(WizardButton::Next) || !user.Press(WizardButton::Next) ||
+            !user.Press(WizardButton::Next))
             return;
         note(user, IDC_FOLDERLIST);
         if (user.Press(WizardButton::Next))
@@ -150,6 +159,7 @@ TEST(Pages, GoingBackKeepsWhatWasTypedAndTicked)
 // user sees them, and what the user sees is what the fields get.
 TEST(Pages, PathAndFolderHoldAtMost259Characters)
 {
+    // clang-format off
     struct Case {
         const char* what;
         std::string product, folder, programDir;
@@ -163,6 +173,7 @@ TEST(Pages, PathAndFolderHoldAtMost259Characters)
          std::string(259, 'g')},
         {"NT 3.x: the product's folder at the root of the drive", "Product", "Group", "C:", "C:\\Product", "Group"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         ContextSettings settings;
         settings.productName = c.product;

@@ -14,8 +14,8 @@ namespace {
 struct Item {
     int id;
     std::string cls;
-    std::string text;   // "#n" for a resource number
-    RECT rect;          // x, y, width, height in dialog units
+    std::string text; // "#n" for a resource number
+    RECT rect;        // x, y, width, height in dialog units
     DWORD style;
 };
 
@@ -44,11 +44,11 @@ public:
     {
         Template t{};
         t.style = Dword();
-        Dword();   // extended style
+        Dword(); // extended style
         const int count = Word();
         t.rect = Rect();
-        Name();    // menu
-        Name();    // class
+        Name(); // menu
+        Name(); // class
         t.caption = Name();
         if (t.style & DS_SETFONT) {
             t.pointSize = Word();
@@ -63,7 +63,7 @@ public:
             item.id = static_cast<short>(Word());
             item.cls = ClassName(Name());
             item.text = Name();
-            p += Word();   // creation data
+            p += Word(); // creation data
             t.items.push_back(item);
         }
         return t;
@@ -136,6 +136,7 @@ constexpr DWORD kPage = DS_SETFONT | WS_CHILD | WS_DISABLED | WS_CAPTION;
 
 std::vector<Template> Expected()
 {
+    // clang-format off
     std::vector<Item> boxes;
     for (int k = 0; k < 10; ++k)
         boxes.push_back(
@@ -173,6 +174,7 @@ std::vector<Template> Expected()
           {IDC_FILELINE, "Static", "Static", {7, 32, 240, 8}, kShown | SS_CENTER | WS_GROUP},
           {IDC_PROGRESSBAR, "msctls_progress32", "", {7, 53, 240, 14}, kShown | WS_BORDER}}},
     };
+    // clang-format on
 }
 
 TEST(Templates, EachTemplateHoldsItsControlsExactly)
@@ -196,7 +198,8 @@ TEST(Templates, EachTemplateHoldsItsControlsExactly)
             EXPECT_EQ(lstrcmpiA(g.cls.c_str(), w.cls.c_str()), 0) << id << " item " << i << ": " << g.cls;
             EXPECT_EQ(g.text, w.text) << id << " item " << i;
             EXPECT_EQ(Show(g.rect), Show(w.rect)) << id << " item " << i;
-            EXPECT_EQ(g.style, w.style) << id << " item " << i << std::hex << " got " << g.style << " want " << w.style;
+            EXPECT_EQ(g.style, w.style)
+                << id << " item " << i << std::hex << " got " << g.style << " want " << w.style;
         }
     }
 }
@@ -209,9 +212,9 @@ TEST(Templates, IconAndBitmapsHaveTheirSizesAndColours)
     memcpy(&count, group + 4, 2);
     ASSERT_EQ(count, 1);
     const BYTE* entry = group + 6;
-    EXPECT_EQ(entry[0], 32);   // width
-    EXPECT_EQ(entry[1], 32);   // height
-    EXPECT_EQ(entry[2], 16);   // colours
+    EXPECT_EQ(entry[0], 32); // width
+    EXPECT_EQ(entry[1], 32); // height
+    EXPECT_EQ(entry[2], 16); // colours
     EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)), nullptr);
 
     for (int id : {IDB_WELCOME, IDB_FINISH}) {
@@ -257,7 +260,7 @@ TEST(Templates, WindowsPlaceTheControlsAtTheirDialogUnits)
                 // A picture control takes the size of its picture: only its corner is placed.
                 EXPECT_EQ(placed.left, units.left) << id << " " << item.text;
                 EXPECT_EQ(placed.top, units.top) << id << " " << item.text;
-            } else if (item.cls != "ComboBox") {   // a simple combo box rounds its list to whole lines
+            } else if (item.cls != "ComboBox") { // a simple combo box rounds its list to whole lines
                 EXPECT_EQ(Show(placed), Show(units)) << id << " control " << item.id;
             } else {
                 EXPECT_EQ(placed.left, units.left);

@@ -40,13 +40,14 @@ TEST(Splash, ShowsItsTextUntilDestroyed)
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
     EXPECT_EQ(WindowText(window), "Corvel Install for Windows95 and NT");
-    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION);
+    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_SYSMENU),
+              WS_POPUP | WS_CAPTION);
     HWND text = GetWindow(window, GW_CHILD);
     EXPECT_EQ(WindowText(text), "Corvel Install is initializig and prepering installation");
     HWND icon = GetWindow(text, GW_HWNDNEXT);
     EXPECT_NE(SendMessageA(icon, STM_GETICON, 0, 0), 0) << "the program's icon is shown";
     ui::Shoot(window, "splash");
-    splash.reset();   // the window goes with the object
+    splash.reset(); // the window goes with the object
     EXPECT_FALSE(IsWindow(window));
 }
 
@@ -66,7 +67,7 @@ TEST(ProgressDlg, ShowsTheRunsLinesAndItsBar)
 
     // The order of the install run: prepare, one module of three files, register.
     struct Step {
-        const char* status;   // null: unchanged
+        const char* status; // null: unchanged
         const char* file;
         int steps;
         int position;
@@ -116,18 +117,21 @@ TEST(ProgressDlg, EveryUpdateReachesTheScreenWithoutAMessageLoop)
     progress.SetStatusText("Prepering to copy files");
     progress.progressBar.SetRange(0, 4);
     progress.progressBar.SetStep(1);
-    Sleep(300);   // the window manager's own work after the first show
+    Sleep(300); // the window manager's own work after the first show
 
     struct Update {
         const char* what;
         std::function<void()> apply;
         HWND area;
     } updates[] = {
-        {"status line", [&] { progress.SetStatusText("Copying files (Program files)..."); }, progress.statusLine.m_hWnd},
-        {"file line", [&] { progress.SetFileText("bin\\edit.exe"), progress.ShowNow(); }, progress.fileLine.m_hWnd},
+        {"status line", [&] { progress.SetStatusText("Copying files (Program files)..."); },
+         progress.statusLine.m_hWnd},
+        {"file line", [&] { progress.SetFileText("bin\\edit.exe"), progress.ShowNow(); },
+         progress.fileLine.m_hWnd},
         {"bar step", [&] { progress.progressBar.StepIt(), progress.ShowNow(); }, progress.progressBar.m_hWnd},
         {"bar step", [&] { progress.progressBar.StepIt(), progress.ShowNow(); }, progress.progressBar.m_hWnd},
-        {"file line emptied", [&] { progress.SetFileText(""), progress.ShowNow(); }, progress.fileLine.m_hWnd},
+        {"file line emptied", [&] { progress.SetFileText(""), progress.ShowNow(); },
+         progress.fileLine.m_hWnd},
     };
     for (auto& u : updates) {
         ui::Image before = ui::CaptureScreen(ScreenRect(u.area));

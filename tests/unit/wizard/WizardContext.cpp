@@ -19,7 +19,7 @@ WizardContext::WizardContext(const ContextSettings& settings)
 {
     script.productName = settings.productName;
     script.programFolder = settings.programFolder;
-    for (const ModuleLine& line : settings.modules) {   // newest first, as the reader builds it
+    for (const ModuleLine& line : settings.modules) { // newest first, as the reader builds it
         auto* module = new ModuleEntry{};
         CopyPath(module->name, line.name);
         module->typical = line.typical;

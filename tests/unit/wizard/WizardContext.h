@@ -15,7 +15,7 @@ struct ModuleLine {
 struct ContextSettings {
     std::string productName = "Corvel Test";
     std::string programFolder = "Corvel Test";
-    std::vector<ModuleLine> modules;   // in script order
+    std::vector<ModuleLine> modules; // in script order
     int platformKind = 3;
     std::string programDir = "C:\\Program Files";
     std::string userProgramFolderDir = "C:\\corvel-tests\\no-programs";
@@ -28,7 +28,7 @@ public:
     WizardContext(const WizardContext&) = delete;
     WizardContext& operator=(const WizardContext&) = delete;
 
-    ScriptModel script;   // what the sheet is made over
+    ScriptModel script; // what the sheet is made over
 };
 
 // n modules named "Module 1" .. "Module n" in script order; every other one typical.
