@@ -4,6 +4,7 @@
 
 #include "engine/FilePlacement.h"
 #include "engine/InstallContext.h"
+#include "engine/ReadSetupScript.h"
 #include "engine/RegistryEntries.h"
 #include "engine/SharedCount.h"
 #include "engine/VersionedCopy.h"
@@ -11,10 +12,6 @@
 #include "script/SetupScriptReader.h"
 
 class CProgressDlg;
-
-// Setup.inf in the current directory into *model, with the reader's messages shown as message
-// boxes; 0 after its message was shown.
-int ReadSetupScript(ScriptModel& model);
 
 class CSetupApp : public CWinApp {
 public:

@@ -1,9 +1,9 @@
 // ReadSetupScript as the install run calls it: Setup.inf from the current directory, its
 // messages in real message boxes, the script file closed whatever the outcome.
+#include "engine/ReadSetupScript.h"
 #include "MessageBoxes.h"
 #include "ScratchDir.h"
 #include "ScriptTestText.h"
-#include "app/SetupApp.h"
 #include "engine/Platform.h"
 
 #include <gtest/gtest.h>

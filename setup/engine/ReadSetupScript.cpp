@@ -1,7 +1,9 @@
 // Setup.inf of the current directory into the install model, with the reader's messages shown as
 // message boxes.
-#include "app/SetupApp.h"
+#include "engine/ReadSetupScript.h"
+
 #include "engine/Platform.h"
+#include "framework/WinApp.h"
 
 #include <cstdio>
 
