@@ -4,19 +4,18 @@
 
 #include "engine/Platform.h"
 #include "framework/WinApp.h"
+#include "platform/ScopedWin.h"
 
 #include <cstdio>
 
 int ReadSetupScript(ScriptModel& model)
 {
     // Text mode: a CR LF pair ends a line like a bare LF.
-    std::FILE* script = std::fopen("Setup.inf", "rt");
-    if (!script) {
+    const ScopedStream script(std::fopen("Setup.inf", "rt"));
+    if (!script.Valid()) {
         AfxMessageBox("Failed to open file.");
         return 0;
     }
-    const int result =
-        ReadScriptModel(script, PlatformKind, model, [](const char* message) { AfxMessageBox(message); });
-    std::fclose(script);
-    return result;
+    return ReadScriptModel(script.Get(), PlatformKind, model,
+                           [](const char* message) { AfxMessageBox(message); });
 }

@@ -1,6 +1,8 @@
 // Opening the uninstall log and writing its records.
 #include "engine/UninstallLog.h"
 
+#include "platform/ScopedWin.h"
+
 #include <windows.h>
 
 #include <cstdarg>
@@ -34,19 +36,19 @@ __attribute__((format(printf, 2, 3))) void WriteLine(FILE* log, const char* form
 // byte: a text stream cannot tell, nor write, a lone carriage return.
 void EndLastLine(const char* path)
 {
-    FILE* log = std::fopen(path, "rb");
-    if (!log)
-        return;
     int last = EOF;
-    if (std::fseek(log, -1, SEEK_END) == 0)
-        last = std::fgetc(log);
-    std::fclose(log);
+    {
+        const ScopedStream log(std::fopen(path, "rb"));
+        if (!log.Valid())
+            return;
+        if (std::fseek(log.Get(), -1, SEEK_END) == 0)
+            last = std::fgetc(log.Get());
+    }
     if (last == EOF || last == '\n')
         return;
-    if (FILE* append = std::fopen(path, "ab")) {
-        std::fputs(last == '\r' ? "\n" : "\r\n", append);
-        std::fclose(append);
-    }
+    const ScopedStream append(std::fopen(path, "ab"));
+    if (append.Valid())
+        std::fputs(last == '\r' ? "\n" : "\r\n", append.Get());
 }
 
 } // namespace

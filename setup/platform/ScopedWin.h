@@ -1,12 +1,14 @@
 // Owners for the handles the setup program acquires, so that an early return never leaks one:
-// registry keys, find handles, files, COM interfaces and apartments, and the pieces of a DDE
-// conversation.
+// registry keys, find handles, files and C streams, COM interfaces and apartments, and the
+// pieces of a DDE conversation.
 #pragma once
 
 #include <windows.h>
 #include <ddeml.h>
 #include <objbase.h>
 #include <unknwn.h>
+
+#include <cstdio>
 
 // A handle closed by Traits::Close when the owner goes; Traits::Invalid() marks "none".
 template <typename Traits>
@@ -54,9 +56,16 @@ struct FileTraits {
     static void Close(HANDLE file) { CloseHandle(file); }
 };
 
+struct StreamTraits {
+    using Handle = std::FILE*;
+    static std::FILE* Invalid() { return nullptr; }
+    static void Close(std::FILE* stream) { std::fclose(stream); }
+};
+
 using ScopedRegKey = ScopedHandle<RegKeyTraits>;
 using ScopedFind = ScopedHandle<FindTraits>;
 using ScopedFile = ScopedHandle<FileTraits>;
+using ScopedStream = ScopedHandle<StreamTraits>; // a C stream, for files read or written whole
 
 // A COM interface pointer, released when the owner goes.
 template <typename Interface>
