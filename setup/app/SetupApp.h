@@ -24,7 +24,7 @@ public:
     // A message of the copy loop shows over a progress window that is up to date.
     int DoMessageBox(const char* text) override;
 
-    // Step 18 of the run: the product's uninstall key with its DisplayName and UninstallString.
+    // The run's last step: the product's uninstall key with its DisplayName and UninstallString.
     void RegisterUninstall();
 
     // The run's operations, over the application's script and install context.
