@@ -30,6 +30,13 @@ public:
     // The run's operations, over the application's script and install context.
     int ReadSetupScript() { return ::ReadSetupScript(script); }
     bool InstallFile(ModuleEntry* module, FileEntry* file) { return ::InstallFile(install, module, file); }
+    DWORD CopyVersionedFile(DWORD flags, const char* srcFileName, const char* destFileName,
+                            const char* srcDir, const char* destDir, char* curDir, char* tmpFile,
+                            DWORD* tmpFileLen)
+    {
+        return ::CopyVersionedFile(install, flags, srcFileName, destFileName, srcDir, destDir, curDir,
+                                   tmpFile, tmpFileLen);
+    }
     int IncrementSharedCount(const char* path) { return ::IncrementSharedCount(install, path); }
     int CreateRegistryKey(HKEY root, const char* keyPath)
     {
