@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 struct LinkContents {
     HRESULT loaded = E_FAIL;

@@ -4,8 +4,6 @@
 #include "engine/Platform.h"
 #include "engine/SystemFolders.h"
 
-#include <cstring>
-
 namespace {
 
 void CopyPath(char (&buffer)[kPathBufferSize], const std::string& text)
