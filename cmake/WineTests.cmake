@@ -21,6 +21,8 @@ function(corvel_wine_path var path)
   set(${var} "${windows}" PARENT_SCOPE)
 endfunction()
 
+# A test under Wine reports itself skipped (exit status 77, from tests/wine/wine-run) on a machine
+# that runs no 32-bit programs.
 # corvel_wine_test(<name> COMMAND <target> [args...] [WINVER win95|nt351|nt40|default]
 #                  [WORKING_DIRECTORY dir] [TIMEOUT seconds] [ENVIRONMENT VAR=value...]
 #                  [ALLOW_NO_TESTS])
@@ -39,6 +41,7 @@ function(corvel_wine_test name)
     FIXTURES_REQUIRED wine
     RESOURCE_LOCK wine_prefix
     TIMEOUT ${W_TIMEOUT}
+    SKIP_RETURN_CODE 77
     ENVIRONMENT "CORVEL_WINE_HOME=${CORVEL_WINE_HOME};CORVEL_WINVER=${W_WINVER};${W_ENVIRONMENT}")
   if(NOT W_ALLOW_NO_TESTS)
     corvel_no_vanishing_tests(${name})
