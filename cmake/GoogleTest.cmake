@@ -6,6 +6,13 @@ endif()
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 add_subdirectory(${CORVEL_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+# The win32 thread model of the Windows toolchain has no std::mutex: GoogleTest gets the one piece
+# it builds on them from cmake/gtest-win32 (its customisation header).
+if(CORVEL_WIN32)
+  foreach(t gtest gtest_main gmock gmock_main)
+    target_include_directories(${t} BEFORE PUBLIC ${PROJECT_SOURCE_DIR}/cmake/gtest-win32)
+  endforeach()
+endif()
 if(NOT CORVEL_WIN32)
   foreach(t gtest gtest_main gmock gmock_main)
     target_compile_options(${t} PRIVATE ${CORVEL_SANITIZE_FLAGS})

@@ -25,10 +25,12 @@ else()
   target_link_options(corvel_project_options INTERFACE ${CORVEL_SANITIZE_FLAGS})
 endif()
 
-# corvel_program(<target> windows|console): a shipped executable, linked for the oldest targets.
+# corvel_program(<target> windows|console): a shipped executable, linked for the oldest targets:
+# subsystem and OS version 3.10, and the C runtime DLL that all of them carry (runtime/).
 function(corvel_program target subsystem)
   target_link_options(${target} PRIVATE -static -Wl,--subsystem,${subsystem}:3.10
                       -Wl,--major-os-version,3 -Wl,--minor-os-version,10)
+  target_link_libraries(${target} PRIVATE corvel_crtdll)
 endfunction()
 
 # corvel_setup_resources(): the targets of this directory that compile setup.rc rebuild it when

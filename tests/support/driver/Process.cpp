@@ -1,7 +1,6 @@
 #include "Process.h"
 #include "Waiting.h"
 
-#include <mutex>
 #include <vector>
 
 namespace ui {
@@ -73,7 +72,20 @@ bool MakeInputPipe(const std::string& input, HANDLE* readEnd)
 
 // The one moment our handles are inheritable: while CreateProcess runs. Starts from several
 // threads take turns, so no child inherits the ends meant for another.
-std::mutex inheritLock;
+class InheritLock {
+public:
+    InheritLock() { InitializeCriticalSection(&section); }
+    void Enter() { EnterCriticalSection(&section); }
+    void Leave() { LeaveCriticalSection(&section); }
+
+private:
+    CRITICAL_SECTION section;
+} inheritLock;
+
+struct Holding {
+    Holding() { inheritLock.Enter(); }
+    ~Holding() { inheritLock.Leave(); }
+};
 
 bool Inheritable(HANDLE source, Handle* copy)
 {
@@ -109,7 +121,7 @@ bool Process::Start(const std::string& commandLine, const std::string& currentDi
     if (out.h == INVALID_HANDLE_VALUE || err.h == INVALID_HANDLE_VALUE)
         return Failed();
 
-    std::lock_guard<std::mutex> hold(inheritLock);
+    const Holding hold;
     Handle childIn, childOut, childErr;
     if (!Inheritable(in.h, &childIn) || !Inheritable(out.h, &childOut) || !Inheritable(err.h, &childErr))
         return Failed();
