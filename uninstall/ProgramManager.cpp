@@ -91,7 +91,8 @@ void RemoveProgmanEntry(const char* data)
 {
     char group[kLogLineSize];
     const char* item;
-    if (!SplitProgmanRecord(data, group, &item))
+    // A group without a name was never made: nothing to ask Program Manager for.
+    if (!SplitProgmanRecord(data, group, &item) || group[0] == '\0')
         return;
     DeleteProgmanItem(group, item);
     if (IsProgmanGroupEmpty(group))

@@ -1,21 +1,24 @@
 #include "Replay.h"
 
 #include "Console.h"
+#include "Files.h"
 #include "ProgramManager.h"
 #include "RegistryKeys.h"
 #include "SelfRemoval.h"
 #include "SharedCounts.h"
+#include "SystemFolders.h"
 #include "portable/RecordKinds.h"
 
 #include <windows.h>
 
 namespace {
 
-// A `file` record whose numbers are both 0: the path, then whether the file went.
+// A `file` record whose numbers are both 0: the path, then whether the file went. A file that is
+// not there any more (a run stopped right after deleting it) has gone as well.
 void DeleteInstalledFile(const char* path)
 {
     Print("Deleting file %s ", path);
-    if (DeleteFileA(path)) {
+    if (RemoveFile(path) || IsGone(GetLastError())) {
         Print(" .. Deleted.\n");
         return;
     }
@@ -27,14 +30,22 @@ void DeleteInstalledFile(const char* path)
 
 } // namespace
 
-void ReplayRecords(const LogRecord* newestFirst)
+void ReplayRecords(const LogRecord* newestFirst, ReplayLog& log)
 {
     for (const LogRecord* record = newestFirst; record; record = record->next) {
         const char* data = nullptr;
-        switch (ClassifyRecord(record->text, &data)) {
+        const RecordKind kind = ClassifyRecord(record->text, &data);
+        // A count is lowered only once its record is out of the log for good: a run stopped in
+        // between leaves a count one too high, never one too low. Everything else is undone
+        // first and then cut, since undoing it twice changes nothing.
+        if (kind == RecordKind::Inc)
+            log.CutAt(record->offset, true);
+        switch (kind) {
         case RecordKind::Dir:
-            // Only an empty directory goes; one that still holds something stays, silently.
-            RemoveDirectoryA(data);
+            // Only an empty directory goes; one that still holds something stays, silently. A
+            // folder of the system's own never goes, whatever the log says.
+            if (!IsSystemFolder(data))
+                RemoveDirectoryA(data);
             break;
         case RecordKind::File:
             if (const char* path = FileRecordPath(data))
@@ -52,5 +63,7 @@ void ReplayRecords(const LogRecord* newestFirst)
         case RecordKind::None:
             break;
         }
+        if (kind != RecordKind::Inc)
+            log.CutAt(record->offset, false);
     }
 }

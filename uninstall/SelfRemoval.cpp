@@ -1,5 +1,6 @@
 #include "SelfRemoval.h"
 
+#include "Files.h"
 #include "Owners.h"
 #include "portable/WininitRenames.h"
 
@@ -98,6 +99,9 @@ bool IsOwnProgram(const char* path)
 
 bool DeleteAtNextStart(const char* path)
 {
+    // Copied from a read-only distribution: neither system deletes a read-only file at its start.
+    DWORD attributes;
+    ClearReadOnly(path, &attributes);
     if (!IsWindows95Family())
         return MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
     // Windows 95 reads wininit.ini before long names exist: the short name goes there.

@@ -1,5 +1,6 @@
 #include "SharedCounts.h"
 
+#include "Files.h"
 #include "Owners.h"
 
 namespace {
@@ -28,7 +29,7 @@ void ReleaseSharedCount(const char* path)
         return;
     if (--count > 0)
         StoreCount(key.Get(), path, count);
-    else if (DeleteFileA(path))
+    else if (RemoveFile(path) || IsGone(GetLastError()))
         RegDeleteValueA(key.Get(), path);
     else
         StoreCount(key.Get(), path, 0);

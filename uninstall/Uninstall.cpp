@@ -2,6 +2,7 @@
 //   Uninstall.exe [log path]    (".UnInst.inf" in the current directory without one)
 // Exit status: 0 after a replay, 1 when the log cannot be opened, 2 when the user says no.
 #include "Console.h"
+#include "Files.h"
 #include "Owners.h"
 #include "Replay.h"
 #include "portable/CommandLine.h"
@@ -15,8 +16,9 @@ int main(int argc, char** argv)
 
     LogRecord* records = nullptr;
     {
-        // Closed before the replay ends, so that the log itself can be deleted.
-        const OwnedStream log(std::fopen(logPath, "r"));
+        // Closed before the replay, which cuts the log as it goes and deletes it at the end. Read
+        // byte for byte, so that each record knows where it begins in the file.
+        const OwnedStream log(std::fopen(logPath, "rb"));
         if (!log) {
             Print("Unable to open %s\nPress ENTER to exit.", logPath);
             ReadCharacter();
@@ -37,8 +39,11 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    ReplayRecords(records);
-    DeleteFileA(logPath);
+    {
+        ReplayLog log(logPath);
+        ReplayRecords(records, log);
+    }
+    RemoveFile(logPath);
 
     Print("Done. Press [ENTER] to exit.");
     DiscardInput();

@@ -40,7 +40,8 @@ bool LoadRecords(std::FILE* log, LogRecord** head, Allocate allocate)
     *head = nullptr;
     char line[kLogLineSize];
     LineRead read;
-    while ((read = ReadLogLine(log, line)) != LineRead::End) {
+    long offset = std::ftell(log);
+    for (; (read = ReadLogLine(log, line)) != LineRead::End; offset = std::ftell(log)) {
         if (read == LineRead::Overlong)
             continue;
         std::size_t size = std::strlen(line) + 1;
@@ -53,6 +54,7 @@ bool LoadRecords(std::FILE* log, LogRecord** head, Allocate allocate)
         char* text = reinterpret_cast<char*>(record + 1);
         std::memcpy(text, line, size);
         record->text = text;
+        record->offset = offset;
         record->next = *head;
         *head = record;
     }

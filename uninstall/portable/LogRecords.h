@@ -22,15 +22,18 @@ LineRead ReadLogLine(std::FILE* log, char (&line)[kLogLineSize]);
 // The first line: the product name, cut to 1039 characters; empty for an empty file.
 void ReadProductName(std::FILE* log, char (&name)[kLogLineSize]);
 
-// One record line, held with its node in a single allocation.
+// One record line, held with its node in a single allocation, and where the line begins in the
+// file: cutting the file there takes the record and every later one out of the log.
 struct LogRecord {
     LogRecord* next;
     const char* text;
+    long offset;
 };
 
 using Allocate = void* (*)(std::size_t);
 
-// Reads every remaining line into a list, each line added at the front. A line longer than the
+// Reads every remaining line into a list, each line added at the front. The offsets are those of
+// a stream opened in binary mode, which keeps every byte where it is in the file. A line longer than the
 // buffer is left out: acting on a cut path could remove something the log never named. False when
 // memory runs out; the list is then empty and nothing of it is kept.
 bool LoadRecords(std::FILE* log, LogRecord** head, Allocate allocate = std::malloc);

@@ -117,10 +117,13 @@ TEST(UninstallReplay, OnlyFileRecordsWithBothNumbersZeroDeleteTheirFile)
         const char* name;
         bool exists;
         bool held;
-        const char* printed; // what the replay prints after "Deleting file <path> ", if anything
+        const char* printed;   // what the replay prints after "Deleting file <path> ", if anything
+        bool readOnly = false; // copied so from a read-only distribution
     } files[] = {
         {"file 0 0 ", "plain.txt", true, false, " .. Deleted.\r\n"},
-        {"file 0 0 ", "missing.txt", false, false, " .. Failed to delete file.\r\n"},
+        // Already gone (a run stopped right after deleting it): nothing is left to delete.
+        {"file 0 0 ", "missing.txt", false, false, " .. Deleted.\r\n"},
+        {"file 0 0 ", "read-only.txt", true, false, " .. Deleted.\r\n", true},
         {"file 0 0 ", "held.txt", true, true, " .. Failed to delete file.\r\n"},
         {"file 1 0 ", "shared.txt", true, false, nullptr},
         {"file 0 1 ", "system.txt", true, false, nullptr},
@@ -135,6 +138,9 @@ TEST(UninstallReplay, OnlyFileRecordsWithBothNumbersZeroDeleteTheirFile)
         const std::string path = dir / f.name;
         if (f.exists) {
             ASSERT_TRUE(WriteTextFile(path, "installed"));
+        }
+        if (f.readOnly) {
+            ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
         }
         if (f.held) {
             holders.push_back(HeldFile::Open(path, 0));
@@ -237,6 +243,33 @@ TEST(UninstallReplay, RecordsThatCannotBeTakenApartChangeNothing)
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_TRUE(PathExists(kept));
     EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, keptKey, "Value"), "data");
+}
+
+// A script without a Start-menu folder once logged the Programs folder itself: an empty folder of
+// the system's stays, however the log spells it, while a product's own empty folder goes.
+TEST(UninstallReplay, AFolderOfTheSystemNeverGoes)
+{
+    ScratchDir dir("uninstall-system-folders");
+    const std::string programs = dir / "Start Menu\\Programs";
+    const std::string own = dir / "Start Menu\\Programs\\Product";
+    const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    RegistryValueGuard guard(HKEY_CURRENT_USER, kShellFolders, "Programs");
+    ASSERT_TRUE(SetString(HKEY_CURRENT_USER, kShellFolders, "Programs", programs));
+    ASSERT_TRUE(MakeDirs(own));
+    std::string upper = programs;
+    CharUpperBuffA(&upper[0], static_cast<DWORD>(upper.size()));
+    ASSERT_TRUE(WriteTextFile(dir / "folders.inf", Lines({
+                                                       "Folders Product",
+                                                       "dir " + programs + "\\",
+                                                       "dir " + upper,
+                                                       "dir " + programs + "\\",
+                                                       "dir " + own,
+                                                   })));
+
+    auto run = e2e::RunToEnd(CORVEL_UNINSTALL_EXE, "folders.inf", dir.Path(), "y\r\n");
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_FALSE(PathExists(own));
+    EXPECT_TRUE(IsEmptyDirectory(programs));
 }
 
 } // namespace

@@ -107,6 +107,42 @@ TEST(LogRecords, LinesLongerThanTheBufferAreNotTakenAsRecords)
     }
 }
 
+// A replay cuts the log at the line of each record it has undone: what is left reads as the
+// records before it, whatever the line ends, and an over-long line left out keeps its place.
+TEST(LogRecords, EachRecordKnowsWhereItsLineBegins)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<long> offsets; // newest first
+    } cases[] = {
+        {"header only", "P\r\ndir a\r\n", {3}},
+        {"line ends of either kind", "P\r\ndir a\nfile 0 0 b\r\ninc c", {21, 9, 3}},
+        {"an empty line is a line", "P\r\n\r\ndir a\r\n", {5, 3}},
+        {"after a line left out", "P\r\n" + std::string(1100, 'x') + "\r\ndir a\r\n", {1105}},
+    };
+    for (const auto& c : cases) {
+        std::FILE* log = LogOf(c.bytes);
+        ASSERT_NE(log, nullptr);
+        char name[kLogLineSize];
+        ReadProductName(log, name);
+        LogRecord* head = nullptr;
+        ASSERT_TRUE(LoadRecords(log, &head));
+        std::vector<long> offsets;
+        for (const LogRecord* r = head; r; r = r->next)
+            offsets.push_back(r->offset);
+        EXPECT_EQ(offsets, c.offsets) << c.what;
+        if (head) {
+            const Read cut = ReadLog(c.bytes.substr(0, static_cast<std::size_t>(head->offset)));
+            Read whole = ReadLog(c.bytes);
+            whole.records.erase(whole.records.begin());
+            EXPECT_EQ(cut.records, whole.records) << c.what;
+        }
+        FreeRecords(head);
+        std::fclose(log);
+    }
+}
+
 TEST(LogRecords, ReadLogLineTellsWholeFromOverlongLines)
 {
     std::FILE* log = LogOf(std::string(1039, 'a') + "\n" + std::string(1040, 'b') + "\r\nc");

@@ -1,5 +1,6 @@
 // Telling a record's kind by its first letter and taking each kind's data apart.
 #include "portable/RecordKinds.h"
+#include "portable/FolderNames.h"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +155,36 @@ TEST(RecordKinds, AProgramManagerRecordIsSplitAtItsFirstAt)
             continue;
         EXPECT_STREQ(group, c.group) << c.data;
         EXPECT_STREQ(item, c.item) << c.data;
+    }
+}
+
+} // namespace
+
+// A `dir` record is never a drive's or a share's root, however it is spelt.
+namespace {
+
+TEST(FolderNames, RootsAndTrailingBackslashes)
+{
+    struct Case {
+        const char* path;
+        const char* folder;
+        bool root;
+    } cases[] = {
+        {"C:\\Apps\\Sample", "C:\\Apps\\Sample", false},
+        {"C:\\Apps\\Sample\\\\", "C:\\Apps\\Sample", false},
+        {"C:", "C:", true},
+        {"C:\\", "C:", true},
+        {"\\", "", true},
+        {"", "", false},
+        {"\\\\server\\share", "\\\\server\\share", true},
+        {"\\\\server\\share\\", "\\\\server\\share", true},
+        {"\\\\server\\share\\Apps", "\\\\server\\share\\Apps", false},
+        {"\\\\server", "\\\\server", false},
+        {"C:\\Program Files", "C:\\Program Files", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WithoutTrailingBackslashes(c.path), c.folder) << c.path;
+        EXPECT_EQ(IsRootFolder(c.path), c.root) << c.path;
     }
 }
 
