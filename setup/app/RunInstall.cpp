@@ -1,6 +1,7 @@
 // The install run: splash, platform, folders, script, wizard, and then the installation proper
 // under the progress window. It always reports failure to the framework, so the program ends
 // when it returns, without a message loop of its own.
+#include "app/OneSetupAtATime.h"
 #include "app/SetupApp.h"
 #include "engine/Platform.h"
 #include "engine/SystemFolders.h"
@@ -88,6 +89,12 @@ WORD SelectModules(ModuleEntry* modules, const CInstallSheet& sheet)
 
 bool CSetupApp::RunInstall()
 {
+    const OneSetupAtATime onlyOne;
+    if (!onlyOne.Claimed()) {
+        AfxMessageBox("Setup is already running. Finish that installation before you start another.");
+        onlyOne.BringOtherToFront();
+        return false;
+    }
     CInstallSheet sheet("Corvel Installation Wizard", script);
     CSplash splash;
     splash.Create();

@@ -105,7 +105,11 @@ Replacement ReplaceAtNextStart(const std::string& source, const std::string& tar
 void MakeStartMenuEntry(const InstallContext& install, const FileEntry* file, const std::string& target)
 {
     FILE* log = install.log;
+    const bool ownFolder = install.menuFolder[0] != '\0';
     if (PlatformKind == kPlatformNT3) {
+        // A group without a name cannot be made: nothing is sent, nothing is there to undo.
+        if (!ownFolder)
+            return;
         WritePmngrRecord(log, install.menuFolder, file->shortcutName);
         bool groupActive = false;
         AddProgmanGroup(install.menuFolder, &groupActive);
@@ -115,11 +119,15 @@ void MakeStartMenuEntry(const InstallContext& install, const FileEntry* file, co
     }
     if (PlatformKind != kPlatformWin95 && PlatformKind != kPlatformNT4)
         return;
-    const std::string folder =
-        JoinPath(file->shortcutKind == 1 ? UserProgramFolderDir : ProgramFolderDir, install.menuFolder);
-    // Logged first and every time: the uninstaller removes the folder once it is empty.
-    WriteDirRecord(log, folder.c_str());
-    CreateDirectoryPath(folder.c_str());
+    const char* programs = file->shortcutKind == 1 ? UserProgramFolderDir : ProgramFolderDir;
+    // Without a folder of its own the link goes into the Programs folder, which is the system's:
+    // no record names it, so no uninstall removes it.
+    const std::string folder = ownFolder ? JoinPath(programs, install.menuFolder) : std::string(programs);
+    if (ownFolder) {
+        // Logged first and every time: the uninstaller removes the folder once it is empty.
+        WriteDirRecord(log, folder.c_str());
+        CreateDirectoryPath(folder.c_str());
+    }
     const std::string link = JoinPath(folder.c_str(), file->shortcutName) + ".lnk";
     if (WithinPathLimit(link.c_str()))
         CreateShortcut(target.c_str(), link.c_str(), install.productName.c_str());
