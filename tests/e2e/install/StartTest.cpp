@@ -121,4 +121,40 @@ TEST(StartFailure, ShowsItsMessageOverTheSplashAndEnds)
     }
 }
 
+// A second setup while one runs says so and ends, the first one going on; once the first has
+// ended, the next one runs as ever.
+TEST(OneAtATime, ASecondSetupEndsWithItsMessageAndALaterOneRuns)
+{
+    Distribution dist("e2e-one");
+    ASSERT_TRUE(PrepareProduct(dist, "Corvel One", "Corvel One", kModules));
+    ProductGuard product("Corvel One", false);
+    auto cancelled = [](SetupSession& setup) {
+        std::vector<ui::MessageBoxSeen> boxes;
+        DWORD exitCode = 1;
+        return setup.Press(WizardButton::Cancel) && setup.RunToEnd(&boxes, &exitCode, kEffectMs) &&
+               boxes.empty() && exitCode == 0;
+    };
+    SetupSession first(dist.Dir());
+    ASSERT_TRUE(first.WaitForWizard());
+    {
+        SetupSession second(dist.Dir());
+        ASSERT_TRUE(second.Started());
+        std::vector<ui::MessageBoxSeen> boxes;
+        DWORD exitCode = 1;
+        ASSERT_TRUE(second.RunToEnd(&boxes, &exitCode));
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].caption, "setup");
+        EXPECT_EQ(boxes[0].text,
+                  "Setup is already running. Finish that installation before you start another.");
+        EXPECT_STREQ(ui::IconName(boxes[0].icon), "exclamation");
+        EXPECT_EQ(exitCode, 0u);
+    }
+    EXPECT_NE(ui::FindWizard(first.Id()), nullptr) << "the first one goes on";
+    ASSERT_TRUE(cancelled(first));
+
+    SetupSession later(dist.Dir());
+    ASSERT_TRUE(later.WaitForWizard());
+    EXPECT_TRUE(cancelled(later));
+}
+
 } // namespace
