@@ -131,6 +131,8 @@ protected:
         DWORD exitCode = 1;
         EXPECT_TRUE(uninstall.Wait(60000, &exitCode));
         EXPECT_EQ(exitCode, 0u) << uninstall.Output();
+        // Run again after a kill, it meets no file it has deleted already.
+        EXPECT_EQ(uninstall.Output().find("Failed to delete"), std::string::npos) << uninstall.Output();
     }
 
     // The uninstaller run to its end; what it left of the product's files.
@@ -193,14 +195,29 @@ TEST_F(Kill, AnUninstallerKilledAndRunAgainLeavesNothing)
     constexpr int kMany = 1000;
     const std::string log = dest + "\\.UnInst.inf";
     auto path = [&](int i) { return dest + "\\f" + std::to_string(i) + ".txt"; };
+    // A system DLL that this product and another one share: its count is 2 before each uninstall,
+    // and the other product needs it after.
+    const std::string system = dist.Target("KillSystem");
+    const std::string shared = system + "\\kshared.dll";
+    RegistryKeyGuard counts(HKEY_LOCAL_MACHINE, kSharedDllsKey);
     auto install = [&] {
         std::string records = std::string(kProduct) + "\r\ndir " + dest + "\r\n";
-        bool made = MakeDirs(dest);
+        bool made = MakeDirs(dest) && MakeDirs(system) && WriteTextFile(shared, "shared") &&
+                    SetDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, shared, 2);
         for (int i = 0; i < kMany; ++i) {
             made = made && WriteTextFile(path(i), "x");
             records += "file 0 0 " + path(i) + "\r\n";
+            if (i == kMany / 2)
+                records += "inc " + shared + "\r\nfile 1 1 " + shared + "\r\n";
         }
         return made && WriteTextFile(log, records);
+    };
+    // What the other product still has: the DLL, counted (once; twice only for a kill in the
+    // instant between its record's cut and the count's write, the safe side).
+    auto sharedKept = [&] {
+        DWORD count = 0;
+        return PathExists(shared) && ReadDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, shared, &count) &&
+               (count == 1 || count == 2);
     };
     auto left = [&] {
         std::set<std::string> paths;
@@ -215,6 +232,7 @@ TEST_F(Kill, AnUninstallerKilledAndRunAgainLeavesNothing)
     RunUninstaller();
     const double whole = NowMs() - start;
     ASSERT_EQ(left(), 0);
+    EXPECT_TRUE(sharedKept());
 
     std::mt19937 random(20261209);
     std::uniform_int_distribution<int> instant(0, static_cast<int>(whole / 2));
@@ -228,6 +246,7 @@ TEST_F(Kill, AnUninstallerKilledAndRunAgainLeavesNothing)
         halfway += remaining > 0 && remaining < kMany;
         EXPECT_TRUE(remaining == 0 || PathExists(log)) << "files left without their log";
         EXPECT_TRUE(Uninstall().empty());
+        EXPECT_TRUE(sharedKept()) << "a count lowered twice takes the other product's DLL";
     }
     EXPECT_GE(halfway, 2) << "the kills did not land while the uninstaller deleted files";
 }
