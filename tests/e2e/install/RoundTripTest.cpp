@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
@@ -79,9 +80,32 @@ std::set<std::string> MachineState(const std::string& scratch, const ProgmanServ
 
 struct Platform {
     const char* version;
-    bool progman;     // Windows NT 3.x: Program Manager items instead of links
-    bool keepsShared; // Windows 95 counts nothing, so shared files stay after an uninstall
+    bool progman;             // Windows NT 3.x: Program Manager items instead of links
+    bool keepsShared;         // Windows 95 counts nothing, so shared files stay after an uninstall
+    const char* variant = ""; // "read-only": from a CD, every file read-only; "no-folder": the
+                              // script's Start-menu folder line is empty
 };
+
+// The distribution as a variant has it.
+bool MakeVariant(const Distribution& dist, const std::string& variant)
+{
+    if (variant == "read-only") {
+        for (const char* name : kSampleFiles)
+            if (!SetFileAttributesA((dist.Dir() + "\\" + name).c_str(), FILE_ATTRIBUTE_READONLY))
+                return false;
+        return true;
+    }
+    if (variant != "no-folder")
+        return true;
+    const std::string script = dist.Dir() + "\\Setup.inf";
+    std::string text = ReadTextFile(script);
+    const std::string head = std::string(kProduct) + "\r\n" + kProduct + "\r\n";
+    const std::string::size_type at = text.find(head);
+    if (at == std::string::npos)
+        return false;
+    text.replace(at, head.size(), std::string(kProduct) + "\r\n\r\n");
+    return WriteTextFile(script, text);
+}
 
 class RoundTrip : public testing::TestWithParam<Platform> {};
 
@@ -90,13 +114,14 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
     const Platform& platform = GetParam();
     WindowsVersion version(platform.version);
     NextStartGuard nextStart;
-    Distribution dist(std::string("e2e-roundtrip-") + platform.version);
+    Distribution dist(std::string("e2e-roundtrip-") + platform.version + platform.variant);
     ASSERT_TRUE(dist.Ready());
     for (const char* name : kSampleFiles)
         ASSERT_TRUE(dist.CopyIn(name, std::string(CORVEL_SAMPLE_DIST) + "\\" + name)) << name;
+    ASSERT_TRUE(MakeVariant(dist, platform.variant));
     const std::string runtime = SystemDir() + "\\edrt.dll";
     ProductGuard product(kProduct);
-    PathGuard placed({runtime, UserPrograms() + "\\Sample Editor"});
+    PathGuard placed({runtime, UserPrograms() + "\\Sample Editor", UserPrograms() + "\\Sample Editor.lnk"});
     // Something of other products that must stay as it is.
     ASSERT_TRUE(SetDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, "C:\\Other\\other.dll", 2));
     std::unique_ptr<ProgmanServer> progman;
@@ -128,6 +153,13 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
     EXPECT_EQ(exitCode, 0u) << uninstall.Output();
     EXPECT_NE(uninstall.Output().find("Sample Editor will now be uninstalled"), std::string::npos);
 
+    if (std::string(platform.variant) == "no-folder") {
+        // The Programs folder is the system's: no record names it.
+        const std::string log = ReadTextFile(dest + "\\.UnInst.inf");
+        EXPECT_EQ(log.find("dir " + UserPrograms() + "\r\n"), std::string::npos) << log;
+        EXPECT_EQ(log.find("pmngr "), std::string::npos) << log;
+    }
+
     // The uninstaller cannot delete itself while it runs; Windows does at its next start.
     EXPECT_TRUE(PathExists(dest + "\\Uninstall.exe"));
     ASSERT_TRUE(RestartWindows());
@@ -146,9 +178,16 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
         EXPECT_TRUE(after.count(line)) << "gone: " << line;
 }
 
-INSTANTIATE_TEST_SUITE_P(Platforms, RoundTrip,
-                         testing::Values(Platform{"nt40", false, false}, Platform{"win95", false, true},
-                                         Platform{"nt351", true, false}),
-                         [](const testing::TestParamInfo<Platform>& info) { return info.param.version; });
+INSTANTIATE_TEST_SUITE_P(
+    Platforms, RoundTrip,
+    testing::Values(Platform{"nt40", false, false}, Platform{"win95", false, true},
+                    Platform{"nt351", true, false}, Platform{"nt40", false, false, "read-only"},
+                    Platform{"win95", false, true, "read-only"}, Platform{"nt40", false, false, "no-folder"},
+                    Platform{"win95", false, true, "no-folder"}, Platform{"nt351", true, false, "no-folder"}),
+    [](const testing::TestParamInfo<Platform>& info) {
+        std::string name = std::string(info.param.version) + info.param.variant;
+        name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+        return name;
+    });
 
 } // namespace
