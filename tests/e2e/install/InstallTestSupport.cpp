@@ -204,31 +204,47 @@ std::string LogText(const std::vector<std::string>& lines)
     return text;
 }
 
-ProgressTrace::ProgressTrace() : folder("progress-trace")
+DesktopHook::DesktopHook(const char* libraryPath, const char* hookName, const char* traceVariable)
+    : folder(hookName), traceVariable(traceVariable)
 {
-    library = LoadLibraryA(CORVEL_PROGRESS_TRACE_DLL);
+    library = LoadLibraryA(libraryPath);
     // Through void*: the exported function has the hook's signature, not FARPROC's.
-    void* address = library ? reinterpret_cast<void*>(GetProcAddress(library, "ProgressTraceHook")) : nullptr;
+    void* address = library ? reinterpret_cast<void*>(GetProcAddress(library, hookName)) : nullptr;
     auto proc = reinterpret_cast<HOOKPROC>(address);
     if (!proc)
         return;
     // Programs started from now on inherit the name of the file to write to.
-    SetEnvironmentVariableA(kTraceVariable, (folder / "trace.txt").c_str());
+    SetEnvironmentVariableA(traceVariable, (folder / "trace.txt").c_str());
     hook = SetWindowsHookExA(WH_CALLWNDPROC, proc, library, 0);
 }
 
-ProgressTrace::~ProgressTrace()
+DesktopHook::~DesktopHook()
 {
     if (hook)
         UnhookWindowsHookEx(hook);
-    SetEnvironmentVariableA(kTraceVariable, nullptr);
+    SetEnvironmentVariableA(traceVariable, nullptr);
     if (library)
         FreeLibrary(library);
 }
 
-std::vector<std::string> ProgressTrace::Lines() const
+std::vector<std::string> DesktopHook::Lines() const
 {
     return e2e::Lines(ReadTextFile(folder / "trace.txt"));
+}
+
+ProgressTrace::ProgressTrace() : DesktopHook(CORVEL_PROGRESS_TRACE_DLL, "ProgressTraceHook", kTraceVariable)
+{
+}
+
+OldWindowsGaps::OldWindowsGaps(const std::string& system)
+    : DesktopHook(CORVEL_OLD_WINDOWS_DLL, "OldWindowsHook", "CORVEL_OLD_WINDOWS_TRACE")
+{
+    SetEnvironmentVariableA("CORVEL_OLD_WINDOWS", system.c_str());
+}
+
+OldWindowsGaps::~OldWindowsGaps()
+{
+    SetEnvironmentVariableA("CORVEL_OLD_WINDOWS", nullptr);
 }
 
 } // namespace e2e

@@ -115,23 +115,40 @@ bool InstallWithDefaults(SetupSession& setup, const std::string& dest);
 // Lines joined as the uninstall log stores them, each ended by CR LF.
 std::string LogText(const std::vector<std::string>& lines);
 
-// While it lives, every change that an install run started by this process makes to its progress
-// window is written down: "status <text>", "file <text>", "range <low> <high>", "step <n>",
-// "stepit", in the order the window received them.
-class ProgressTrace {
+// A fixture library's hook set on the whole desktop while it lives, so that the programs started
+// meanwhile load the library, with a variable of their environment naming the file it writes to.
+class DesktopHook {
 public:
-    ProgressTrace();
-    ~ProgressTrace();
-    ProgressTrace(const ProgressTrace&) = delete;
-    ProgressTrace& operator=(const ProgressTrace&) = delete;
+    DesktopHook(const char* library, const char* hookName, const char* traceVariable);
+    ~DesktopHook();
+    DesktopHook(const DesktopHook&) = delete;
+    DesktopHook& operator=(const DesktopHook&) = delete;
 
     bool Active() const { return hook != nullptr; }
-    std::vector<std::string> Lines() const;
+    std::vector<std::string> Lines() const; // what the library wrote
 
 private:
     testing_support::ScratchDir folder;
+    const char* traceVariable;
     HMODULE library = nullptr;
     HHOOK hook = nullptr;
+};
+
+// While it lives, every change that an install run started by this process makes to its progress
+// window is written down: "status <text>", "file <text>", "range <low> <high>", "step <n>",
+// "stepit", in the order the window received them.
+class ProgressTrace : public DesktopHook {
+public:
+    ProgressTrace();
+};
+
+// While it lives, setup.exe started by this process meets what Windows 95 or NT 3.51 (system:
+// win95, nt351) lacks and Wine has (tests/fixtures/oldwindows): Lines() says "in place", then
+// each call refused ("not found: <name>", "not implemented: MoveFileExA").
+class OldWindowsGaps : public DesktopHook {
+public:
+    explicit OldWindowsGaps(const std::string& system);
+    ~OldWindowsGaps();
 };
 
 } // namespace e2e
