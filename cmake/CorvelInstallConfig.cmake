@@ -1,11 +1,13 @@
 # find_package(CorvelInstall): the shipped setup.exe and Uninstall.exe, the checker setup-inf for
-# this (the build) machine, and corvel_add_distribution().
+# this (the build) machine, corvel_add_distribution() and the CPack generator's script.
 #   CORVEL_SETUP_EXE, CORVEL_UNINSTALL_EXE, CORVEL_SETUP_INF   their paths; also the imported
 #   targets CorvelInstall::setup, CorvelInstall::Uninstall, CorvelInstall::setup-inf
+#   CORVEL_CPACK_SCRIPT   for CPACK_EXTERNAL_PACKAGE_SCRIPT (see docs/setup-script.md)
 get_filename_component(_corvel_prefix "${CMAKE_CURRENT_LIST_DIR}/../../.." ABSOLUTE)
 set(CORVEL_SETUP_EXE ${_corvel_prefix}/bin/setup.exe)
 set(CORVEL_UNINSTALL_EXE ${_corvel_prefix}/bin/Uninstall.exe)
 set(CORVEL_SETUP_INF ${_corvel_prefix}/bin/setup-inf)
+set(CORVEL_CPACK_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/CorvelCPack.cmake)
 # Installed programs: nothing in the author's build makes them.
 set(CORVEL_DISTRIBUTION_DEPENDS "")
 

@@ -1,7 +1,7 @@
 # Distributions in this build (corvel_add_distribution, cmake/CorvelDistribution.cmake) from the
 # programs it makes, and the installed package CorvelInstall (lib/cmake/CorvelInstall), with which
 # a product's own CMake project does the same: find_package(CorvelInstall), then
-# corvel_add_distribution().
+# corvel_add_distribution() or cpack with the Corvel generator (cmake/CorvelCPack.cmake).
 
 include(ExternalProject)
 include(CMakePackageConfigHelpers)
@@ -38,5 +38,5 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/CorvelInstallConfigVersion.
   COMPATIBILITY SameMinorVersion
   ARCH_INDEPENDENT) # programs for Windows and a checker, no libraries: any project may use them
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/CorvelInstallConfig.cmake ${CMAKE_BINARY_DIR}/CorvelInstallConfigVersion.cmake
-              ${CMAKE_CURRENT_LIST_DIR}/CorvelDistribution.cmake
+              ${CMAKE_CURRENT_LIST_DIR}/CorvelDistribution.cmake ${CMAKE_CURRENT_LIST_DIR}/CorvelCPack.cmake
         DESTINATION ${corvel_package_dir})
