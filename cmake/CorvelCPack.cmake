@@ -17,10 +17,10 @@ set(SOH "^A")
 
 # No stale distribution: what a failed run leaves is nothing.
 file(REMOVE_RECURSE ${corvel_dist})
-macro(corvel_fail)
+function(corvel_fail text) # a function: a macro would read the text's backslashes as escapes
   file(REMOVE_RECURSE ${corvel_dist})
-  message(FATAL_ERROR "Corvel: " ${ARGN})
-endmacro()
+  message(FATAL_ERROR "Corvel: ${text}")
+endfunction()
 
 if(NOT CPACK_EXTERNAL_ENABLE_STAGING)
   corvel_fail("set CPACK_EXTERNAL_ENABLE_STAGING ON: the distribution is made from the staged files")

@@ -78,7 +78,8 @@ expect("the product name in code page 1252" "${head}" "015363726970740120310d0a4
 foreach(fault
     "HELLO_MENU_FOLDER=Hello, World|Program Manager cannot take \",\" in a group name"
     "CPACK_CORVEL_PLATFORMS=nt5|names the platform \"nt5\""
-    "CPACK_CORVEL_PRODUCT_NAME=|the product name is empty")
+    "CPACK_CORVEL_PRODUCT_NAME=|the product name is empty"
+    "HELLO_DOC_DIR=share/doc|setup makes only the last level of <install dir>\\share\\doc")
   string(REPLACE "|" ";" fault "${fault}")
   list(POP_BACK fault message)
   string(REGEX REPLACE "=.*" "" var "${fault}")
@@ -91,5 +92,5 @@ foreach(fault
   if(at LESS 0)
     message(SEND_ERROR "${fault}: no \"${message}\" in\n${out}")
   endif()
-  must(${CMAKE_COMMAND} -U${var} "-DHELLO_MENU_FOLDER=Hello World" ${hello})
+  must(${CMAKE_COMMAND} -U${var} "-DHELLO_MENU_FOLDER=Hello World" -DHELLO_DOC_DIR=doc ${hello})
 endforeach()
