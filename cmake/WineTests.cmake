@@ -21,7 +21,7 @@ function(corvel_wine_path var path)
   set(${var} "${windows}" PARENT_SCOPE)
 endfunction()
 
-# corvel_wine_test(<name> COMMAND <target> [args...] [WINVER win95|nt351|nt40|default]
+# corvel_wine_test(<name> COMMAND <target> [args...] [WINVER win95|nt351|nt4|nt40|default]
 #                  [WORKING_DIRECTORY dir] [TIMEOUT seconds] [ENVIRONMENT VAR=value...]
 #                  [ALLOW_NO_TESTS])
 # A GoogleTest executable that runs no test fails its entry (see corvel_no_vanishing_tests),
