@@ -1,6 +1,6 @@
-// The sample product installed with setup.exe and removed again through the command it registered,
-// as the system's software-removal panel starts it: afterwards the machine is as it was, but for
-// what stays by design.
+// A product installed with setup.exe and removed again through the command it registered, as the
+// system's software-removal panel starts it: afterwards the machine is as it was, but for what
+// stays by design. The sample, and examples/hello as cpack made it (the test cpack-distribution).
 #include "InstallTestSupport.h"
 #include "NextStart.h"
 #include "Process.h"
@@ -12,14 +12,30 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace e2e;
 using namespace testing_support;
 
 namespace {
 
-const char kProduct[] = "Sample Editor";
-const char* const kSampleFiles[] = {"Setup.inf", "edit.exe", "edit.hlp", "edrt.dll", "Uninstall.exe"};
+struct Product {
+    const char* name;
+    const char* dist;
+    std::vector<std::string> files;
+    const char* program; // below the destination
+    const char* runtime; // the shared file in the system directory
+};
+const Product kSample = {"Sample Editor",
+                         CORVEL_SAMPLE_DIST,
+                         {"Setup.inf", "edit.exe", "edit.hlp", "edrt.dll", "Uninstall.exe"},
+                         "edit.exe",
+                         "edrt.dll"};
+const Product kHello = {"Hello World",
+                        CORVEL_HELLO_DIST,
+                        {"Setup.inf", "hello.exe", "greet.exe", "hellort.dll", "readme.txt", "Uninstall.exe"},
+                        "bin\\hello.exe",
+                        "hellort.dll"};
 
 std::set<std::string> SubKeys(HKEY root, const std::string& key)
 {
@@ -81,6 +97,7 @@ struct Platform {
     const char* version;
     bool progman;     // Windows NT 3.x: Program Manager items instead of links
     bool keepsShared; // Windows 95 counts nothing, so shared files stay after an uninstall
+    const Product* product = &kSample;
 };
 
 class RoundTrip : public testing::TestWithParam<Platform> {};
@@ -90,13 +107,14 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
     const Platform& platform = GetParam();
     WindowsVersion version(platform.version);
     NextStartGuard nextStart;
+    const Product& made = *platform.product;
     Distribution dist(std::string("e2e-roundtrip-") + platform.version);
     ASSERT_TRUE(dist.Ready());
-    for (const char* name : kSampleFiles)
-        ASSERT_TRUE(dist.CopyIn(name, std::string(CORVEL_SAMPLE_DIST) + "\\" + name)) << name;
-    const std::string runtime = SystemDir() + "\\edrt.dll";
-    ProductGuard product(kProduct);
-    PathGuard placed({runtime, UserPrograms() + "\\Sample Editor"});
+    for (const std::string& name : made.files)
+        ASSERT_TRUE(dist.CopyIn(name, std::string(made.dist) + "\\" + name)) << name;
+    const std::string runtime = SystemDir() + "\\" + made.runtime;
+    ProductGuard product(made.name);
+    PathGuard placed({runtime, UserPrograms() + "\\" + made.name});
     // Something of other products that must stay as it is.
     ASSERT_TRUE(SetDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, "C:\\Other\\other.dll", 2));
     std::unique_ptr<ProgmanServer> progman;
@@ -110,23 +128,24 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
     const std::set<std::string> before = MachineState(scratch.substr(0, scratch.size() - 1), progman.get());
 
     // A destination with a space: the registered command names the uninstaller unquoted.
-    const std::string dest = dist.Target("Sample Editor");
+    const std::string dest = dist.Target(made.name);
     SetupSession setup(dist.Dir());
     ASSERT_TRUE(InstallWithDefaults(setup, dest));
     std::vector<ui::MessageBoxSeen> boxes;
     ASSERT_TRUE(setup.RunToEnd(&boxes));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Installation complete. You can now run the installed program.");
-    ASSERT_TRUE(PathExists(dest + "\\edit.exe"));
+    ASSERT_TRUE(PathExists(dest + "\\" + made.program));
 
-    const std::string command = ReadString(HKEY_LOCAL_MACHINE, UninstallKey(kProduct), "UninstallString");
+    const std::string command = ReadString(HKEY_LOCAL_MACHINE, UninstallKey(made.name), "UninstallString");
     ASSERT_EQ(command, dest + "\\Uninstall.exe \"" + dest + "\\.UnInst.inf\"");
     ui::Process uninstall(command, dest, "y\r\n");
     ASSERT_TRUE(uninstall.Started());
     DWORD exitCode = 1;
     ASSERT_TRUE(uninstall.Wait(60000, &exitCode));
     EXPECT_EQ(exitCode, 0u) << uninstall.Output();
-    EXPECT_NE(uninstall.Output().find("Sample Editor will now be uninstalled"), std::string::npos);
+    EXPECT_NE(uninstall.Output().find(std::string(made.name) + " will now be uninstalled"),
+              std::string::npos);
 
     // The uninstaller cannot delete itself while it runs; Windows does at its next start.
     EXPECT_TRUE(PathExists(dest + "\\Uninstall.exe"));
@@ -149,6 +168,11 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
 INSTANTIATE_TEST_SUITE_P(Platforms, RoundTrip,
                          testing::Values(Platform{"nt40", false, false}, Platform{"win95", false, true},
                                          Platform{"nt351", true, false}),
+                         [](const testing::TestParamInfo<Platform>& info) { return info.param.version; });
+INSTANTIATE_TEST_SUITE_P(Hello, RoundTrip,
+                         testing::Values(Platform{"nt40", false, false, &kHello},
+                                         Platform{"win95", false, true, &kHello},
+                                         Platform{"nt351", true, false, &kHello}),
                          [](const testing::TestParamInfo<Platform>& info) { return info.param.version; });
 
 } // namespace
