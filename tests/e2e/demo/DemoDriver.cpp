@@ -407,6 +407,36 @@ int Drive(const std::string& dist)
     return 0;
 }
 
+// The log is the quoted argument of the uninstall command.
+std::string LogPath(const std::string& command)
+{
+    const size_t open = command.find('"');
+    const size_t close = command.find('"', open + 1);
+    return open == std::string::npos || close == std::string::npos
+               ? std::string()
+               : command.substr(open + 1, close - open - 1);
+}
+
+// What the log says the install made: "dir <path>", "file <shared> <system> <path>" and
+// "key <root> <path>" records, as the paths and keys to look for after the uninstall.
+struct Made {
+    std::vector<std::string> paths, keys;
+};
+
+Made MadeByTheLog(const std::string& logPath)
+{
+    Made made;
+    for (const std::string& line : Lines(testing_support::ReadTextFile(logPath))) {
+        if (line.rfind("dir ", 0) == 0)
+            made.paths.push_back(line.substr(4));
+        else if (line.rfind("file ", 0) == 0 && line.find(' ', line.find(' ', 5) + 1) != std::string::npos)
+            made.paths.push_back(line.substr(line.find(' ', line.find(' ', 5) + 1) + 1));
+        else if (line.rfind("key HKEY_LOCAL_MACHINE ", 0) == 0)
+            made.keys.push_back(line.substr(23));
+    }
+    return made;
+}
+
 int Report()
 {
     using testing_support::ReadString;
@@ -420,12 +450,7 @@ int Report()
     std::printf("The registration (HKEY_LOCAL_MACHINE\\%s):\n", key.c_str());
     std::printf("  DisplayName      %s\n  UninstallString  %s\n\n", name.c_str(), command.c_str());
 
-    // The log is the quoted argument of the uninstall command.
-    const size_t open = command.find('"');
-    const size_t close = command.find('"', open + 1);
-    const std::string logPath = open == std::string::npos || close == std::string::npos
-                                    ? std::string()
-                                    : command.substr(open + 1, close - open - 1);
+    const std::string logPath = LogPath(command);
     const std::string log = testing_support::ReadTextFile(logPath);
     std::printf("The uninstall log (%s):\n", logPath.c_str());
     std::vector<std::string> placed;
@@ -461,6 +486,7 @@ int Uninstall()
     }
     std::printf("\nThe uninstaller, started with the registered command and answered \"y\":\n  %s\n",
                 command.c_str());
+    const Made made = MadeByTheLog(LogPath(command)); // read now: the uninstaller deletes the log
     ui::Process uninstall(command, "", "y\r\n");
     DWORD exitCode = 1;
     if (!uninstall.Started() || !uninstall.Wait(60000, &exitCode)) {
@@ -473,6 +499,20 @@ int Uninstall()
     std::printf("\n  Uninstall.exe ended with status %lu\n", exitCode);
     std::printf("  registration: %s\n",
                 testing_support::KeyExists(HKEY_LOCAL_MACHINE, key) ? "still there" : "removed");
+    std::printf("\nWhat the install made and is still there:\n");
+    bool left = false;
+    for (auto path = made.paths.rbegin(); path != made.paths.rend(); ++path)
+        if (GetFileAttributesA(path->c_str()) != INVALID_FILE_ATTRIBUTES) {
+            std::printf("  %s\n", path->c_str());
+            left = true;
+        }
+    for (const std::string& key : made.keys)
+        if (testing_support::KeyExists(HKEY_LOCAL_MACHINE, key)) {
+            std::printf("  HKEY_LOCAL_MACHINE\\%s\n", key.c_str());
+            left = true;
+        }
+    if (!left)
+        std::printf("  nothing\n");
     // A running program cannot be deleted: the uninstaller leaves its own file to the next start.
     const std::vector<std::string> moves = testing_support::PendingMoves();
     for (size_t i = 0; i + 1 < moves.size(); i += 2)
