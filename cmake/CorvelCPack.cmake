@@ -210,7 +210,7 @@ function(corvel_file_lines var component system)
   foreach(file ${ARGN})
     string(REGEX MATCHALL "/" slashes "${file}")
     list(LENGTH slashes depth)
-    math(EXPR key "1000 - ${depth}")
+    math(EXPR key "999 - ${depth}") # as many digits for every depth: the sort compares text
     list(APPEND keyed "${key}|${file}")
   endforeach()
   list(SORT keyed)

@@ -42,7 +42,7 @@ cpack()
 expect("cpack" "${status}" 0)
 
 # Every file beside setup.exe, flat, in the directory and in the zip alike.
-set(shipped Setup.inf Uninstall.exe greet.exe hello.exe hellort.dll readme.txt setup.exe)
+set(shipped Setup.inf Uninstall.exe greet.exe greeting.txt hello.exe hellort.dll readme.txt setup.exe)
 file(GLOB made RELATIVE ${dist} ${dist}/*)
 list(SORT made)
 expect("the distribution directory" "${made}" "${shipped}")

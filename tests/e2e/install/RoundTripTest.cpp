@@ -31,11 +31,12 @@ const Product kSample = {"Sample Editor",
                          {"Setup.inf", "edit.exe", "edit.hlp", "edrt.dll", "Uninstall.exe"},
                          "edit.exe",
                          "edrt.dll"};
-const Product kHello = {"Hello World",
-                        CORVEL_HELLO_DIST,
-                        {"Setup.inf", "hello.exe", "greet.exe", "hellort.dll", "readme.txt", "Uninstall.exe"},
-                        "bin\\hello.exe",
-                        "hellort.dll"};
+const Product kHello = {
+    "Hello World",
+    CORVEL_HELLO_DIST,
+    {"Setup.inf", "hello.exe", "greet.exe", "hellort.dll", "readme.txt", "greeting.txt", "Uninstall.exe"},
+    "bin\\hello.exe",
+    "hellort.dll"};
 
 std::set<std::string> SubKeys(HKEY root, const std::string& key)
 {
