@@ -1,18 +1,14 @@
-# Product distributions: a directory with setup.exe, Setup.inf, the product's files and
-# Uninstall.exe, as it is shipped on a disk or in a zip.
-#
-# corvel_add_distribution(<name> SCRIPT <source> FILES <file or target>... [DIRECTORY <dir>])
-#   <source>  the script as a readable source, "^A" for SOH (see docs/setup-script.md)
-#   FILES     the product's files: a target's file, or a path (relative to the current source dir)
-#   DIRECTORY where to assemble it; ${CMAKE_CURRENT_BINARY_DIR}/<name> by default
-# The target <name> (built by default) copies the files, writes Setup.inf with setup-inf build
-# and then checks the whole directory with setup-inf check: an error in the script, or a source
-# that the directory lacks, fails the build. Warnings are printed and do not.
+# Distributions in this build (corvel_add_distribution, cmake/CorvelDistribution.cmake) from the
+# programs it makes, and the installed package CorvelInstall (lib/cmake/CorvelInstall), with which
+# a product's own CMake project does the same: find_package(CorvelInstall), then
+# corvel_add_distribution() or cpack with the Corvel generator (cmake/CorvelCPack.cmake).
 
 include(ExternalProject)
+include(CMakePackageConfigHelpers)
 
 # setup-inf for the machine that builds: the same sources, built natively once per build tree
-# (no tests, no sanitizers), so that the build runs the very checker the authors run.
+# (no tests, no sanitizers), so that the build runs the very checker the authors run. Installed
+# too: the package's CMake functions run it on the author's build machine.
 set(corvel_host_tools ${CMAKE_BINARY_DIR}/host-tools)
 set(CORVEL_SETUP_INF ${corvel_host_tools}/tools/setup-inf/setup-inf)
 # The host preset's compilers (scripts/bootstrap installs clang), or the system's own.
@@ -27,41 +23,20 @@ ExternalProject_Add(setup-inf-host
   BUILD_BYPRODUCTS ${CORVEL_SETUP_INF}
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
-  STEP_TARGETS build
-  EXCLUDE_FROM_ALL ON)
+  STEP_TARGETS build)
 
-function(corvel_add_distribution name)
-  cmake_parse_arguments(D "" "SCRIPT;DIRECTORY" "FILES" ${ARGN})
-  if(NOT D_SCRIPT OR NOT D_FILES)
-    message(FATAL_ERROR "corvel_add_distribution(${name}): SCRIPT and FILES are required")
-  endif()
-  if(NOT D_DIRECTORY)
-    set(D_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${name})
-  endif()
-  get_filename_component(script ${D_SCRIPT} ABSOLUTE)
+set(CORVEL_SETUP_EXE $<TARGET_FILE:setup>)
+set(CORVEL_UNINSTALL_EXE $<TARGET_FILE:Uninstall>)
+set(CORVEL_DISTRIBUTION_DEPENDS setup Uninstall setup-inf-host-build ${CORVEL_SETUP_INF})
+include(${CMAKE_CURRENT_LIST_DIR}/CorvelDistribution.cmake)
 
-  set(sources $<TARGET_FILE:setup> $<TARGET_FILE:Uninstall>)
-  set(depends setup Uninstall)
-  foreach(file ${D_FILES})
-    if(TARGET ${file})
-      list(APPEND sources $<TARGET_FILE:${file}>)
-      list(APPEND depends ${file})
-    else()
-      get_filename_component(path ${file} ABSOLUTE)
-      list(APPEND sources ${path})
-      list(APPEND depends ${path})
-    endif()
-  endforeach()
-
-  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${name}.checked)
-  add_custom_command(OUTPUT ${stamp}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${D_DIRECTORY}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${sources} ${D_DIRECTORY}
-    COMMAND ${CORVEL_SETUP_INF} build ${script} ${D_DIRECTORY}/Setup.inf
-    COMMAND ${CORVEL_SETUP_INF} check ${D_DIRECTORY}
-    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-    DEPENDS ${script} ${depends} setup-inf-host-build ${CORVEL_SETUP_INF}
-    COMMENT "Assembling and checking the distribution ${name}"
-    VERBATIM)
-  add_custom_target(${name} ALL DEPENDS ${stamp})
-endfunction()
+# The package: setup.exe and Uninstall.exe go to bin/ with their own install rules.
+set(corvel_package_dir lib/cmake/CorvelInstall)
+install(PROGRAMS ${CORVEL_SETUP_INF} DESTINATION bin)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/CorvelInstallConfigVersion.cmake
+  VERSION ${PROJECT_VERSION}
+  COMPATIBILITY SameMinorVersion
+  ARCH_INDEPENDENT) # programs for Windows and a checker, no libraries: any project may use them
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/CorvelInstallConfig.cmake ${CMAKE_BINARY_DIR}/CorvelInstallConfigVersion.cmake
+              ${CMAKE_CURRENT_LIST_DIR}/CorvelDistribution.cmake ${CMAKE_CURRENT_LIST_DIR}/CorvelCPack.cmake
+        DESTINATION ${corvel_package_dir})

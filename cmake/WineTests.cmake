@@ -23,7 +23,7 @@ endfunction()
 
 # A test under Wine reports itself skipped (exit status 77, from tests/wine/wine-run) on a machine
 # that runs no 32-bit programs.
-# corvel_wine_test(<name> COMMAND <target> [args...] [WINVER win95|nt351|nt40|default]
+# corvel_wine_test(<name> COMMAND <target> [args...] [WINVER win95|nt351|nt4|nt40|default]
 #                  [WORKING_DIRECTORY dir] [TIMEOUT seconds] [ENVIRONMENT VAR=value...]
 #                  [ALLOW_NO_TESTS])
 # A GoogleTest executable that runs no test fails its entry (see corvel_no_vanishing_tests),

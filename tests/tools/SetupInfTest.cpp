@@ -318,6 +318,11 @@ Uninstall log (.UnInst.inf in <install dir>), a new one:
   key HKEY_LOCAL_MACHINE SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Sample Editor
   key HKEY_LOCAL_MACHINE SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Sample Editor\DisplayName
   key HKEY_LOCAL_MACHINE SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Sample Editor\UninstallString
+Default directories, as setup finds them on a fresh NT 4 installed on drive C:
+  <install dir> C:\Program Files\Sample Editor (the wizard's default)
+  <system dir> C:\WINNT\system32
+  <user Programs> C:\WINNT\Profiles\<user name>\Start Menu\Programs
+  <common Programs> C:\WINNT\Profiles\All Users\Start Menu\Programs
 )"},
         {"NT 3.x, Custom",
          [] {
@@ -348,6 +353,10 @@ Uninstall log (.UnInst.inf in <install dir>), a new one:
   key HKEY_LOCAL_MACHINE SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\P
   key HKEY_LOCAL_MACHINE SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\P\DisplayName
   key HKEY_LOCAL_MACHINE SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\P\UninstallString
+Default directories, as setup finds them on a fresh NT 3.x installed on drive C:
+  <install dir> C:\P (the wizard's default)
+  <system dir> C:\WINNT35\system32
+  shortcuts: Program Manager items, no folders
 )"},
         {"Windows 95, Minimum",
          kHead + "@^AM^A 1 1 1 1 1 1 1\n^Aa^A ^Abin\\^A 2 ^AA^A\n",
@@ -367,6 +376,10 @@ Uninstall log (.UnInst.inf in <install dir>), a new one:
   key HKEY_LOCAL_MACHINE SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\P
   key HKEY_LOCAL_MACHINE SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\P\DisplayName
   key HKEY_LOCAL_MACHINE SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\P\UninstallString
+Default directories, as setup finds them on a fresh Windows 95 installed on drive C:
+  <install dir> C:\Program Files\P (the wizard's default)
+  <system dir> C:\WINDOWS\SYSTEM
+  <user Programs> and <common Programs> C:\WINDOWS\Start Menu\Programs
 )"},
     };
     for (const auto& c : cases) {
@@ -380,39 +393,75 @@ Uninstall log (.UnInst.inf in <install dir>), a new one:
     }
 }
 
-// Exit status, output, and what build writes.
+// Exit status, output, and what build writes; a failed build leaves no Setup.inf, not even the
+// one of the build before.
 TEST(SetupInf, Commands)
 {
-    ScratchDir dir;
+    ScratchDir dir, empty;
     const std::string src = (dir.path / "s.in").string(), out = (dir.path / "Setup.inf").string();
     const std::string warned = kHead + kMain + "^Aa^A ^Aa^A 0 ^AA^A\n";
+    const std::string bad = (dir.path / "bad.in").string(), missing = (dir.path / "missing").string();
     dir.Write("warned.in", warned);
     dir.Write("bad.in", kHead + "@^AM^A 1 1 1 0 0 1 1\n");
+    const std::string sample = SAMPLE_SCRIPT;
     const struct {
         std::vector<std::string> args;
         int status;
-        bool findings;      // printed on the output stream
-        std::string errors; // the start of the error stream
+        bool findings;       // printed on the output stream, before the summary
+        std::string summary; // check's last line
+        std::string errors;  // the start of the error stream
     } cases[] = {
-        {{"check", SAMPLE_SCRIPT}, 0, false, ""},
-        {{"check", SAMPLE_SCRIPT, "--werror"}, 0, false, ""},
-        {{"check", (dir.path / "warned.in").string()}, 0, true, ""},
-        {{"check", (dir.path / "warned.in").string(), "--werror"}, 1, true, ""},
-        {{"check", (dir.path / "bad.in").string()}, 1, true, ""},
-        {{"build", (dir.path / "bad.in").string(), out}, 1, true, ""},
-        {{"show", SAMPLE_SCRIPT, "--platform", "nt5"}, 2, false, "usage: setup-inf check PATH"},
-        {{"check", (dir.path / "missing").string()}, 2, false, "setup-inf: cannot read "},
-        {{"check", dir.path.string()}, 2, false, "setup-inf: no Setup.inf in "},
-        {{"build", SAMPLE_SCRIPT}, 2, false, "usage: "},
-        {{"lint", SAMPLE_SCRIPT}, 2, false, "usage: "},
+        {{"check", sample}, 0, false, sample + ": no errors, no warnings", ""},
+        {{"check", sample, "--werror"}, 0, false, sample + ": no errors, no warnings", ""},
+        {{"check", (dir.path / "warned.in").string()}, 0, true, "warned.in: no errors, 1 warning", ""},
+        {{"check", (dir.path / "warned.in").string(), "--werror"},
+         1,
+         true,
+         "warned.in: no errors, 1 warning",
+         ""},
+        {{"check", bad}, 1, true, "bad.in: 1 error, no warnings", ""},
+        {{"build", bad, out}, 1, true, "", ""},
+        {{"build", missing, out},
+         2,
+         false,
+         "",
+         "setup-inf: cannot read " + missing + ": No such file or directory"},
+        {{"build", sample, (dir.path / "gone" / "Setup.inf").string()},
+         2,
+         false,
+         "",
+         "setup-inf: cannot write " + (dir.path / "gone" / "Setup.inf").string() +
+             ": No such file or directory"},
+        {{"show", sample, "--platform", "nt5"}, 2, false, "", "usage: setup-inf check PATH"},
+        {{"check", missing},
+         2,
+         false,
+         "",
+         "setup-inf: cannot read " + missing + ": No such file or directory"},
+        {{"check", empty.path.string()}, 2, false, "", "setup-inf: no Setup.inf in "},
+        {{"build", sample}, 2, false, "", "usage: "},
+        {{"lint", sample}, 2, false, "", "usage: "},
     };
     for (const auto& c : cases) {
+        dir.Write("Setup.inf", "the build before");
         std::ostringstream output, errors;
         EXPECT_EQ(RunSetupInf(c.args, output, errors), c.status) << c.args[0] << " " << c.args.back();
         EXPECT_EQ(errors.str().substr(0, c.errors.size()), c.errors) << c.args[0] << " " << c.args.back();
-        EXPECT_EQ(!output.str().empty(), c.findings) << output.str();
+        std::string printed = output.str();
+        if (!c.summary.empty()) {
+            const std::size_t last = printed.rfind('\n', printed.size() - 2);
+            const std::string line = printed.substr(last == std::string::npos ? 0 : last + 1);
+            EXPECT_EQ(line.substr(line.size() - c.summary.size() - 1), c.summary + "\n") << printed;
+            printed.erase(last == std::string::npos ? 0 : last + 1);
+        }
+        EXPECT_EQ(!printed.empty(), c.findings) << printed;
+        if (c.args[0] == "build" && c.args.size() == 3)
+            EXPECT_FALSE(fs::exists(c.args[2])) << c.args[1];
     }
-    EXPECT_FALSE(fs::exists(out));
+    // A source named as its own output is never removed.
+    std::ostringstream ignored;
+    EXPECT_EQ(RunSetupInf({"build", bad, bad}, ignored, ignored), 1);
+    EXPECT_TRUE(fs::exists(bad));
 
     std::ostringstream output, errors;
     dir.Write("s.in", "^AS^A 1\r\nP\nF\n1 1 1\n" + kMain);
@@ -424,13 +473,17 @@ TEST(SetupInf, Commands)
     fs::copy_file(out, dist.path / "Setup.inf");
     dist.Write("Uninstall.exe", "");
     EXPECT_EQ(RunSetupInf({"check", dist.path.string()}, output, errors), 0) << output.str();
-    EXPECT_EQ(output.str(), "");
+    EXPECT_EQ(output.str(), (dist.path / "Setup.inf").string() +
+                                ": no errors, no warnings, with the files of " + dist.path.string() + "\n");
+    output.str("");
     // The source itself shipped as Setup.inf is the file that setup refuses.
     dist.Write("Setup.inf", kHead + kMain);
     EXPECT_EQ(RunSetupInf({"check", dist.path.string()}, output, errors), 1);
     EXPECT_EQ(output.str().substr(output.str().find(": error: ")),
               ": error: this Setup.inf has \"^A\" where setup needs the SOH byte, so setup refuses it with "
-              "\"Unknown .inf file format.\": make it with setup-inf build\n");
+              "\"Unknown .inf file format.\": make it with setup-inf build\n" +
+                  (dist.path / "Setup.inf").string() + ": 1 error, no warnings, with the files of " +
+                  dist.path.string() + "\n");
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include "platform/PlatformKinds.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -112,6 +114,48 @@ bool Report(const Findings& findings, bool werror, std::ostream& out)
     return findings.Count(Severity::Error) > 0 || (werror && findings.Count(Severity::Warning) > 0);
 }
 
+std::string Counted(int count, const char* what)
+{
+    return count == 0 ? std::string("no ") + what + "s"
+                      : std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+// The line that says a check ran at all, also when it found nothing.
+void Summarize(const Findings& findings, const Input& input, std::ostream& out)
+{
+    out << input.script.name << ": " << Counted(findings.Count(Severity::Error), "error") << ", "
+        << Counted(findings.Count(Severity::Warning), "warning");
+    if (!input.dir.empty())
+        out << ", with the files of " << input.dir;
+    out << "\n";
+}
+
+// Where setup finds its folders on a fresh installation of each kind, from the registry values
+// and system directories that a fresh Windows has: Windows in C:\WINDOWS (95), C:\WINNT35
+// (NT 3.51) or C:\WINNT (NT 4), the program files directory C:\Program Files.
+void WriteDefaultDirectories(const ScriptReading& reading, int kind, std::ostream& out)
+{
+    const std::string product = reading.On(kind).model.productName;
+    out << "Default directories, as setup finds them on a fresh " << PlatformName(kind)
+        << " installed on drive C:\n";
+    if (kind == kPlatformNT3) {
+        // No program files directory there: setup takes the Windows directory's drive.
+        out << "  " << kInstallDirName << " C:\\" << product << " (the wizard's default)\n"
+            << "  " << kSystemDirName << " C:\\WINNT35\\system32\n"
+            << "  shortcuts: Program Manager items, no folders\n";
+        return;
+    }
+    const std::string windows = kind == kPlatformWin95 ? "C:\\WINDOWS" : "C:\\WINNT";
+    out << "  " << kInstallDirName << " C:\\Program Files\\" << product << " (the wizard's default)\n"
+        << "  " << kSystemDirName << " " << windows << (kind == kPlatformWin95 ? "\\SYSTEM" : "\\system32")
+        << "\n";
+    if (kind == kPlatformWin95)
+        out << "  <user Programs> and <common Programs> " << windows << "\\Start Menu\\Programs\n";
+    else
+        out << "  <user Programs> " << windows << "\\Profiles\\<user name>\\Start Menu\\Programs\n"
+            << "  <common Programs> " << windows << "\\Profiles\\All Users\\Start Menu\\Programs\n";
+}
+
 int Run(const Options& options, std::ostream& out, std::string& failure)
 {
     Input input;
@@ -123,6 +167,8 @@ int Run(const Options& options, std::ostream& out, std::string& failure)
         bool refused = false;
         if (failure.empty())
             out << InstallPlan(reading, options.platform, options.selection, refused);
+        if (failure.empty() && !refused)
+            WriteDefaultDirectories(reading, options.platform, out);
         return !failure.empty() ? kFailed : refused ? kFound : kDone;
     }
     Findings findings(input.script.name);
@@ -132,7 +178,10 @@ int Run(const Options& options, std::ostream& out, std::string& failure)
                           "with \"Unknown .inf file format.\": make it with setup-inf build");
     if (!CheckScript(input.script, input.dir, findings, failure))
         return kFailed;
-    if (Report(findings, options.werror, out))
+    const bool stopped = Report(findings, options.werror, out);
+    if (options.command == "check")
+        Summarize(findings, input, out);
+    if (stopped)
         return kFound;
     if (options.command == "check")
         return kDone;
@@ -140,8 +189,17 @@ int Run(const Options& options, std::ostream& out, std::string& failure)
     file << SetupInfBytes(input.script);
     file.close();
     if (!file)
-        failure = "cannot write " + options.paths[1];
+        failure = "cannot write " + options.paths[1] + ": " + std::strerror(errno);
     return file ? kDone : kFailed;
+}
+
+// A build that fails leaves no Setup.inf, not even the one before it, which would be shipped or
+// tried as if it were the new one; a source given as its own output stays.
+void RemoveFailedBuild(const Options& options)
+{
+    std::error_code error;
+    if (!fs::equivalent(options.paths[0], options.paths[1], error) || error)
+        fs::remove(options.paths[1], error);
 }
 
 } // namespace
@@ -155,6 +213,8 @@ int RunSetupInf(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     std::string failure;
     const int status = Run(options, out, failure);
+    if (options.command == "build" && status != kDone)
+        RemoveFailedBuild(options);
     if (status == kFailed)
         err << "setup-inf: " << failure << "\n";
     return status;

@@ -1,10 +1,12 @@
 // The command line of setup-inf:
-//   setup-inf check PATH [--werror]
+//   setup-inf check PATH [--werror]   (the findings, then a line that counts them)
 //   setup-inf show PATH [--platform win95|nt351|nt4] [--type typical|minimum|custom]
-//   setup-inf build SOURCE OUT [--werror]
+//     (the plan, then the default directories on a fresh Windows of that kind)
+//   setup-inf build SOURCE OUT [--werror]   (on any failure OUT is removed)
 // PATH is a Setup.inf, a readable source ("^A" for SOH) or a distribution directory.
 // Exit status: 0 done, 1 errors found (or warnings, with --werror; for show, setup refuses the
-// platform), 2 unreadable input or a wrong command line, with one line on the error stream.
+// platform), 2 unreadable input or a wrong command line, with one line on the error stream
+// that says why.
 #pragma once
 
 #include <ostream>

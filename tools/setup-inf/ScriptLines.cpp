@@ -86,7 +86,7 @@ bool ReadWholeFile(const std::string& path, std::string& contents, std::string& 
     std::ostringstream bytes;
     bytes << in.rdbuf();
     if (in.bad()) {
-        reason = "read error";
+        reason = std::strerror(errno);
         return false;
     }
     contents = bytes.str();

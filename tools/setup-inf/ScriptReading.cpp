@@ -4,7 +4,9 @@
 #include "platform/PlatformKinds.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -83,14 +85,16 @@ bool TieToLines(const ScriptReading& reading, PlatformReading& platform)
 
 // The reader reads a stream. msvcrt's tmpfile() puts its file in the root of the drive, where a
 // user may not write, so the stream is a file of the temporary directory.
-bool Read(const ScriptText& script, PlatformReading& platform)
+bool Read(const ScriptText& script, PlatformReading& platform, std::string& reason)
 {
     std::error_code error;
     const fs::path path =
         fs::temp_directory_path(error) / ("setup-inf-" + std::to_string(std::random_device{}()) + ".tmp");
     std::FILE* file = error ? nullptr : std::fopen(path.string().c_str(), "w+b");
-    if (!file)
+    if (!file) {
+        reason = error ? error.message() : path.string() + ": " + std::strerror(errno);
         return false;
+    }
     std::fwrite(script.readable.data(), 1, script.readable.size(), file);
     std::rewind(file);
     platform.refused = !ReadScriptModel(file, platform.kind, platform.model,
@@ -108,8 +112,9 @@ ScriptReading::ScriptReading(const ScriptText& script) : script(script), roles(s
     for (int kind : {kPlatformWin95, kPlatformNT3, kPlatformNT4}) {
         PlatformReading& platform = platforms[kind - 1];
         platform.kind = kind;
-        if (!Read(script, platform)) {
-            fault = "cannot make a temporary file for the reader";
+        std::string reason;
+        if (!Read(script, platform, reason)) {
+            fault = "cannot make a temporary file for the reader: " + reason;
             return;
         }
         if (!platform.refused && !TieToLines(*this, platform)) {

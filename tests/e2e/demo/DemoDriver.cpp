@@ -1,5 +1,6 @@
 // The demo: installs the sample product through setup.exe's wizard as a user would, photographs
-// each window it shows, and prints what the installation did.
+// each window it shows, and prints what the installation did. The wizard's choices are Custom
+// and the defaults unless CORVEL_DEMO_TYPE, _BOXES, _DEST and _FOLDER say otherwise (scripts/demo).
 //   demo-driver.exe <distribution directory>   drives the installation, then reports
 //   demo-driver.exe --report                   reports what is installed
 //   demo-driver.exe --uninstall                removes it again with the registered command
@@ -19,6 +20,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace e2e;
@@ -239,6 +241,43 @@ std::string Boxes(HWND page)
     return boxes;
 }
 
+// What scripts/demo was told to choose in the wizard (its options, passed as CORVEL_DEMO_...).
+struct Choices {
+    struct Type {
+        int id;
+        const char* said;
+    } type{IDC_CUSTOM, "Custom, to see the modules"};
+    std::vector<std::pair<int, int>> boxes; // box number 1 to 10, its state
+    std::string dest, folder;
+};
+
+std::string Setting(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+Choices ChoicesOfTheDemo()
+{
+    Choices choices;
+    const std::string type = Setting("CORVEL_DEMO_TYPE");
+    if (type == "typical")
+        choices.type = {IDC_TYPICAL, "Typical"};
+    else if (type == "minimum")
+        choices.type = {IDC_MINIMUM, "Minimum"};
+    // "tick3 untick5 ": scripts/demo checked the numbers.
+    const std::string boxes = Setting("CORVEL_DEMO_BOXES");
+    for (std::size_t at = 0, end; (end = boxes.find(' ', at)) != std::string::npos; at = end + 1) {
+        const std::string word = boxes.substr(at, end - at);
+        const bool tick = word.rfind("tick", 0) == 0;
+        choices.boxes.emplace_back(std::atoi(word.c_str() + (tick ? 4 : 6)),
+                                   tick ? BST_CHECKED : BST_UNCHECKED);
+    }
+    choices.dest = Setting("CORVEL_DEMO_DEST");
+    choices.folder = Setting("CORVEL_DEMO_FOLDER");
+    return choices;
+}
+
 int Drive(const std::string& dist)
 {
     std::printf("The wizard, as a user goes through it (setup.exe in %s):\n", dist.c_str());
@@ -259,30 +298,59 @@ int Drive(const std::string& dist)
          splash.empty() ? "" : PictureName("setup-splash"));
 
     if (!setup.WaitForWizard()) {
-        std::printf("demo: the wizard did not show\n");
+        // Setup refused before its wizard (the platform, the script): its boxes say why.
+        std::vector<ui::MessageBoxSeen> boxes;
+        DWORD exitCode = 1;
+        const bool ended = setup.RunToEnd(&boxes, &exitCode);
+        for (const ui::MessageBoxSeen& box : boxes)
+            Show("Message box \"" + box.caption + "\"", box.text + " -> OK", "");
+        if (ended)
+            std::printf("  the wizard never opened; setup.exe ended with status %lu\n", exitCode);
+        else
+            std::printf("demo: the wizard did not show, and setup.exe did not end\n");
         return 1;
     }
+    const Choices choices = ChoicesOfTheDemo();
     struct Step {
         const char* name;
         const char* buttons;
         std::function<std::string()> act; // what the user sees and does on the page
         WizardButton leave;
-    } steps[] = {
+    };
+    std::vector<Step> steps = {
         {"setup-welcome", "Next",
-         [&] { return "destination " + ui::ControlText(setup.Page(), IDC_DESTPATH); }, WizardButton::Next},
-        {"setup-install-type", "Back Next",
          [&] {
-             setup.Click(IDC_CUSTOM, BST_CHECKED);
-             return std::string("Custom, to see the modules");
+             if (!choices.dest.empty() && !setup.Type(IDC_DESTPATH, choices.dest))
+                 return std::string("(the destination could not be typed)");
+             return "destination " + ui::ControlText(setup.Page(), IDC_DESTPATH);
          },
          WizardButton::Next},
-        {"setup-modules", "Back Next", [&] { return Boxes(setup.Page()); }, WizardButton::Next},
+        {"setup-install-type", "Back Next",
+         [&] {
+             setup.Click(choices.type.id, BST_CHECKED);
+             return std::string(choices.type.said);
+         },
+         WizardButton::Next},
+        {"setup-modules", "Back Next",
+         [&] {
+             for (const auto& [box, state] : choices.boxes)
+                 if (!setup.Click(IDC_MODULE1 + box - 1, state))
+                     return "(box " + std::to_string(box) + " could not be set) " + Boxes(setup.Page());
+             return Boxes(setup.Page());
+         },
+         WizardButton::Next},
         {"setup-folder", "Back Next",
-         [&] { return "Start-menu folder " + ui::ControlText(setup.Page(), IDC_FOLDERLIST); },
+         [&] {
+             if (!choices.folder.empty() && !setup.Type(IDC_FOLDERLIST, choices.folder))
+                 return std::string("(the folder could not be typed)");
+             return "Start-menu folder " + ui::ControlText(setup.Page(), IDC_FOLDERLIST);
+         },
          WizardButton::Next},
         {"setup-finish", "Back Finish", [&] { return std::string("ready to install"); },
          WizardButton::Finish},
     };
+    if (choices.type.id != IDC_CUSTOM) // the wizard shows the modules page for Custom only
+        steps.erase(steps.begin() + 2);
     for (const Step& step : steps) {
         const std::string look = setup.Look(step.buttons);
         if (&step == &steps[0])
@@ -339,6 +407,36 @@ int Drive(const std::string& dist)
     return 0;
 }
 
+// The log is the quoted argument of the uninstall command.
+std::string LogPath(const std::string& command)
+{
+    const size_t open = command.find('"');
+    const size_t close = command.find('"', open + 1);
+    return open == std::string::npos || close == std::string::npos
+               ? std::string()
+               : command.substr(open + 1, close - open - 1);
+}
+
+// What the log says the install made: "dir <path>", "file <shared> <system> <path>" and
+// "key <root> <path>" records, as the paths and keys to look for after the uninstall.
+struct Made {
+    std::vector<std::string> paths, keys;
+};
+
+Made MadeByTheLog(const std::string& logPath)
+{
+    Made made;
+    for (const std::string& line : Lines(testing_support::ReadTextFile(logPath))) {
+        if (line.rfind("dir ", 0) == 0)
+            made.paths.push_back(line.substr(4));
+        else if (line.rfind("file ", 0) == 0 && line.find(' ', line.find(' ', 5) + 1) != std::string::npos)
+            made.paths.push_back(line.substr(line.find(' ', line.find(' ', 5) + 1) + 1));
+        else if (line.rfind("key HKEY_LOCAL_MACHINE ", 0) == 0)
+            made.keys.push_back(line.substr(23));
+    }
+    return made;
+}
+
 int Report()
 {
     using testing_support::ReadString;
@@ -352,12 +450,7 @@ int Report()
     std::printf("The registration (HKEY_LOCAL_MACHINE\\%s):\n", key.c_str());
     std::printf("  DisplayName      %s\n  UninstallString  %s\n\n", name.c_str(), command.c_str());
 
-    // The log is the quoted argument of the uninstall command.
-    const size_t open = command.find('"');
-    const size_t close = command.find('"', open + 1);
-    const std::string logPath = open == std::string::npos || close == std::string::npos
-                                    ? std::string()
-                                    : command.substr(open + 1, close - open - 1);
+    const std::string logPath = LogPath(command);
     const std::string log = testing_support::ReadTextFile(logPath);
     std::printf("The uninstall log (%s):\n", logPath.c_str());
     std::vector<std::string> placed;
@@ -393,6 +486,7 @@ int Uninstall()
     }
     std::printf("\nThe uninstaller, started with the registered command and answered \"y\":\n  %s\n",
                 command.c_str());
+    const Made made = MadeByTheLog(LogPath(command)); // read now: the uninstaller deletes the log
     ui::Process uninstall(command, "", "y\r\n");
     DWORD exitCode = 1;
     if (!uninstall.Started() || !uninstall.Wait(60000, &exitCode)) {
@@ -405,6 +499,20 @@ int Uninstall()
     std::printf("\n  Uninstall.exe ended with status %lu\n", exitCode);
     std::printf("  registration: %s\n",
                 testing_support::KeyExists(HKEY_LOCAL_MACHINE, key) ? "still there" : "removed");
+    std::printf("\nWhat the install made and is still there:\n");
+    bool left = false;
+    for (auto path = made.paths.rbegin(); path != made.paths.rend(); ++path)
+        if (GetFileAttributesA(path->c_str()) != INVALID_FILE_ATTRIBUTES) {
+            std::printf("  %s\n", path->c_str());
+            left = true;
+        }
+    for (const std::string& key : made.keys)
+        if (testing_support::KeyExists(HKEY_LOCAL_MACHINE, key)) {
+            std::printf("  HKEY_LOCAL_MACHINE\\%s\n", key.c_str());
+            left = true;
+        }
+    if (!left)
+        std::printf("  nothing\n");
     // A running program cannot be deleted: the uninstaller leaves its own file to the next start.
     const std::vector<std::string> moves = testing_support::PendingMoves();
     for (size_t i = 0; i + 1 < moves.size(); i += 2)

@@ -1,6 +1,6 @@
-// The sample product installed with setup.exe and removed again through the command it registered,
-// as the system's software-removal panel starts it: afterwards the machine is as it was, but for
-// what stays by design.
+// A product installed with setup.exe and removed again through the command it registered, as the
+// system's software-removal panel starts it: afterwards the machine is as it was, but for what
+// stays by design. The sample, and examples/hello as cpack made it (the test cpack-distribution).
 #include "InstallTestSupport.h"
 #include "NextStart.h"
 #include "Process.h"
@@ -14,14 +14,31 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace e2e;
 using namespace testing_support;
 
 namespace {
 
-const char kProduct[] = "Sample Editor";
-const char* const kSampleFiles[] = {"Setup.inf", "edit.exe", "edit.hlp", "edrt.dll", "Uninstall.exe"};
+struct Product {
+    const char* name;
+    const char* dist;
+    std::vector<std::string> files;
+    const char* program; // below the destination
+    const char* runtime; // the shared file in the system directory
+};
+const Product kSample = {"Sample Editor",
+                         CORVEL_SAMPLE_DIST,
+                         {"Setup.inf", "edit.exe", "edit.hlp", "edrt.dll", "Uninstall.exe"},
+                         "edit.exe",
+                         "edrt.dll"};
+const Product kHello = {
+    "Hello World",
+    CORVEL_HELLO_DIST,
+    {"Setup.inf", "hello.exe", "greet.exe", "hellort.dll", "readme.txt", "greeting.txt", "Uninstall.exe"},
+    "bin\\hello.exe",
+    "hellort.dll"};
 
 std::set<std::string> SubKeys(HKEY root, const std::string& key)
 {
@@ -81,17 +98,18 @@ std::set<std::string> MachineState(const std::string& scratch, const ProgmanServ
 
 struct Platform {
     const char* version;
-    bool progman;             // Windows NT 3.x: Program Manager items instead of links
-    bool keepsShared;         // Windows 95 counts nothing, so shared files stay after an uninstall
+    bool progman;     // Windows NT 3.x: Program Manager items instead of links
+    bool keepsShared; // Windows 95 counts nothing, so shared files stay after an uninstall
+    const Product* product = &kSample;
     const char* variant = ""; // "read-only": from a CD, every file read-only; "no-folder": the
                               // script's Start-menu folder line is empty
 };
 
 // The distribution as a variant has it.
-bool MakeVariant(const Distribution& dist, const std::string& variant)
+bool MakeVariant(const Distribution& dist, const Product& made, const std::string& variant)
 {
     if (variant == "read-only") {
-        for (const char* name : kSampleFiles)
+        for (const std::string& name : made.files)
             if (!SetFileAttributesA((dist.Dir() + "\\" + name).c_str(), FILE_ATTRIBUTE_READONLY))
                 return false;
         return true;
@@ -100,11 +118,11 @@ bool MakeVariant(const Distribution& dist, const std::string& variant)
         return true;
     const std::string script = dist.Dir() + "\\Setup.inf";
     std::string text = ReadTextFile(script);
-    const std::string head = std::string(kProduct) + "\r\n" + kProduct + "\r\n";
+    const std::string head = std::string(made.name) + "\r\n" + made.name + "\r\n";
     const std::string::size_type at = text.find(head);
     if (at == std::string::npos)
         return false;
-    text.replace(at, head.size(), std::string(kProduct) + "\r\n\r\n");
+    text.replace(at, head.size(), std::string(made.name) + "\r\n\r\n");
     return WriteTextFile(script, text);
 }
 
@@ -115,14 +133,15 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
     const Platform& platform = GetParam();
     WindowsVersion version(platform.version);
     NextStartGuard nextStart;
+    const Product& made = *platform.product;
     Distribution dist(std::string("e2e-roundtrip-") + platform.version + platform.variant);
     ASSERT_TRUE(dist.Ready());
-    for (const char* name : kSampleFiles)
-        ASSERT_TRUE(dist.CopyIn(name, std::string(CORVEL_SAMPLE_DIST) + "\\" + name)) << name;
-    ASSERT_TRUE(MakeVariant(dist, platform.variant));
-    const std::string runtime = SystemDir() + "\\edrt.dll";
-    ProductGuard product(kProduct);
-    PathGuard placed({runtime, UserPrograms() + "\\Sample Editor", UserPrograms() + "\\Sample Editor.lnk"});
+    for (const std::string& name : made.files)
+        ASSERT_TRUE(dist.CopyIn(name, std::string(made.dist) + "\\" + name)) << name;
+    ASSERT_TRUE(MakeVariant(dist, made, platform.variant));
+    const std::string runtime = SystemDir() + "\\" + made.runtime;
+    ProductGuard product(made.name);
+    PathGuard placed({runtime, UserPrograms() + "\\" + made.name, UserPrograms() + "\\" + made.name + ".lnk"});
     // Something of other products that must stay as it is.
     ASSERT_TRUE(SetDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, "C:\\Other\\other.dll", 2));
     std::unique_ptr<ProgmanServer> progman;
@@ -144,14 +163,14 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
     }
 
     // A destination with a space: the registered command names the uninstaller unquoted.
-    const std::string dest = dist.Target("Sample Editor");
+    const std::string dest = dist.Target(made.name);
     SetupSession setup(dist.Dir());
     ASSERT_TRUE(InstallWithDefaults(setup, dest));
     std::vector<ui::MessageBoxSeen> boxes;
     ASSERT_TRUE(setup.RunToEnd(&boxes));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Installation complete. You can now run the installed program.");
-    ASSERT_TRUE(PathExists(dest + "\\edit.exe"));
+    ASSERT_TRUE(PathExists(dest + "\\" + made.program));
     if (gaps) {
         // Every copy went the way the old system leaves: the file look by search, the rename by
         // name once the copy is closed, and on Windows 95 the rename without MoveFileExA.
@@ -163,22 +182,22 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
         for (const std::string& line : expected)
             EXPECT_NE(std::find(refused.begin(), refused.end(), line), refused.end()) << line;
     }
-
-    const std::string command = ReadString(HKEY_LOCAL_MACHINE, UninstallKey(kProduct), "UninstallString");
-    ASSERT_EQ(command, dest + "\\Uninstall.exe \"" + dest + "\\.UnInst.inf\"");
-    ui::Process uninstall(command, dest, "y\r\n");
-    ASSERT_TRUE(uninstall.Started());
-    DWORD exitCode = 1;
-    ASSERT_TRUE(uninstall.Wait(60000, &exitCode));
-    EXPECT_EQ(exitCode, 0u) << uninstall.Output();
-    EXPECT_NE(uninstall.Output().find("Sample Editor will now be uninstalled"), std::string::npos);
-
     if (std::string(platform.variant) == "no-folder") {
         // The Programs folder is the system's: no record names it.
         const std::string log = ReadTextFile(dest + "\\.UnInst.inf");
         EXPECT_EQ(log.find("dir " + UserPrograms() + "\r\n"), std::string::npos) << log;
         EXPECT_EQ(log.find("pmngr "), std::string::npos) << log;
     }
+
+    const std::string command = ReadString(HKEY_LOCAL_MACHINE, UninstallKey(made.name), "UninstallString");
+    ASSERT_EQ(command, dest + "\\Uninstall.exe \"" + dest + "\\.UnInst.inf\"");
+    ui::Process uninstall(command, dest, "y\r\n");
+    ASSERT_TRUE(uninstall.Started());
+    DWORD exitCode = 1;
+    ASSERT_TRUE(uninstall.Wait(60000, &exitCode));
+    EXPECT_EQ(exitCode, 0u) << uninstall.Output();
+    EXPECT_NE(uninstall.Output().find(std::string(made.name) + " will now be uninstalled"),
+              std::string::npos);
 
     // The uninstaller cannot delete itself while it runs; Windows does at its next start.
     EXPECT_TRUE(PathExists(dest + "\\Uninstall.exe"));
@@ -198,16 +217,23 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
         EXPECT_TRUE(after.count(line)) << "gone: " << line;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Platforms, RoundTrip,
-    testing::Values(Platform{"nt40", false, false}, Platform{"win95", false, true},
-                    Platform{"nt351", true, false}, Platform{"nt40", false, false, "read-only"},
-                    Platform{"win95", false, true, "read-only"}, Platform{"nt40", false, false, "no-folder"},
-                    Platform{"win95", false, true, "no-folder"}, Platform{"nt351", true, false, "no-folder"}),
-    [](const testing::TestParamInfo<Platform>& info) {
-        std::string name = std::string(info.param.version) + info.param.variant;
-        name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Platforms, RoundTrip,
+                         testing::Values(Platform{"nt40", false, false}, Platform{"win95", false, true},
+                                         Platform{"nt351", true, false},
+                                         Platform{"nt40", false, false, &kSample, "read-only"},
+                                         Platform{"win95", false, true, &kSample, "read-only"},
+                                         Platform{"nt40", false, false, &kSample, "no-folder"},
+                                         Platform{"win95", false, true, &kSample, "no-folder"},
+                                         Platform{"nt351", true, false, &kSample, "no-folder"}),
+                         [](const testing::TestParamInfo<Platform>& info) {
+                             std::string name = std::string(info.param.version) + info.param.variant;
+                             name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+                             return name;
+                         });
+INSTANTIATE_TEST_SUITE_P(Hello, RoundTrip,
+                         testing::Values(Platform{"nt40", false, false, &kHello},
+                                         Platform{"win95", false, true, &kHello},
+                                         Platform{"nt351", true, false, &kHello}),
+                         [](const testing::TestParamInfo<Platform>& info) { return info.param.version; });
 
 } // namespace
