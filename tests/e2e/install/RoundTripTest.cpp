@@ -141,7 +141,8 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
     ASSERT_TRUE(MakeVariant(dist, made, platform.variant));
     const std::string runtime = SystemDir() + "\\" + made.runtime;
     ProductGuard product(made.name);
-    PathGuard placed({runtime, UserPrograms() + "\\" + made.name, UserPrograms() + "\\" + made.name + ".lnk"});
+    PathGuard placed(
+        {runtime, UserPrograms() + "\\" + made.name, UserPrograms() + "\\" + made.name + ".lnk"});
     // Something of other products that must stay as it is.
     ASSERT_TRUE(SetDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, "C:\\Other\\other.dll", 2));
     std::unique_ptr<ProgmanServer> progman;
