@@ -24,7 +24,7 @@ std::string FolderValue(HKEY root, const char* key, const char* name)
             ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ) || size == 0)
         return "";
-    value[sizeof value - 1] = '\0';
+    value[size < sizeof value ? size : sizeof value - 1] = '\0'; // stored without its end, maybe
     if (type == REG_SZ)
         return value;
     char expanded[MAX_PATH];
