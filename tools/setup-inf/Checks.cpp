@@ -3,25 +3,20 @@
 
 #include "platform/PlatformKinds.h"
 
-bool CheckScript(const ScriptText& script, const std::string& distributionDir, Findings& findings,
-                 std::string& fault)
+void CheckScript(const ScriptText& script, const std::string& distributionDir, Findings& findings)
 {
     const ScriptReading reading(script);
-    fault = reading.fault;
-    if (!fault.empty())
-        return false;
     CheckHead(reading, findings);
     CheckLineShapes(reading, findings);
     // Past a refused format line setup reads nothing more.
-    if (ReadFormat(script.lines.empty() ? "" : script.lines[0].text) < 1)
-        return true;
+    if (reading.format < 1)
+        return;
     CheckModules(reading, findings);
     CheckFileNames(reading, findings);
     CheckTargets(reading, findings);
     CheckStartMenu(reading, findings);
     if (!distributionDir.empty())
         CheckDistribution(reading, distributionDir, findings);
-    return true;
 }
 
 std::vector<int> AllowedKinds(const ScriptReading& reading)
@@ -36,7 +31,7 @@ std::vector<int> AllowedKinds(const ScriptReading& reading)
 bool KeptSomewhere(const ScriptReading& reading, int header)
 {
     for (int kind : AllowedKinds(reading))
-        if (reading.headers[header].fields.numbers[OnPlatform(kind)])
+        if (reading.headers[header].numbers[OnPlatform(kind)])
             return true;
     return false;
 }
@@ -51,5 +46,5 @@ std::string PlatformList(const std::vector<int>& kinds)
 
 const char* BaseName(const HeaderLine& header)
 {
-    return header.fields.numbers[kSystem] ? "the system directory" : "the install directory";
+    return header.numbers[kSystem] ? "the system directory" : "the install directory";
 }

@@ -9,10 +9,8 @@
 #include <string>
 #include <vector>
 
-// The script, and with distributionDir (not empty) the directory it stands in. False, with the
-// reason, when the script could not be read as setup reads it.
-bool CheckScript(const ScriptText& script, const std::string& distributionDir, Findings& findings,
-                 std::string& fault);
+// The script, and with distributionDir (not empty) the directory it stands in.
+void CheckScript(const ScriptText& script, const std::string& distributionDir, Findings& findings);
 
 // The first four lines: format, product name, Start-menu folder, platforms.
 void CheckHead(const ScriptReading& reading, Findings& findings);

@@ -119,19 +119,16 @@ int Run(const Options& options, std::ostream& out, std::string& failure)
         return kFailed;
     if (options.command == "show") {
         const ScriptReading reading(input.script);
-        failure = reading.fault;
         bool refused = false;
-        if (failure.empty())
-            out << InstallPlan(reading, options.platform, options.selection, refused);
-        return !failure.empty() ? kFailed : refused ? kFound : kDone;
+        out << InstallPlan(reading, options.platform, options.selection, refused);
+        return refused ? kFound : kDone;
     }
     Findings findings(input.script.name);
     // A source copied in place of the built file: setup reads "^A" as two characters.
     if (input.shipped && input.script.readableSource && options.command == "check")
         findings.Error(1, "this Setup.inf has \"^A\" where setup needs the SOH byte, so setup refuses it "
                           "with \"Unknown .inf file format.\": make it with setup-inf build");
-    if (!CheckScript(input.script, input.dir, findings, failure))
-        return kFailed;
+    CheckScript(input.script, input.dir, findings);
     if (Report(findings, options.werror, out))
         return kFound;
     if (options.command == "check")

@@ -10,6 +10,11 @@ namespace {
 
 constexpr std::size_t kFieldLimit = 259;
 
+// A file line's names as written, whole: the reader's buffers keep 259 characters of each.
+struct FileLineReading {
+    std::string source, dest, shortcutName;
+};
+
 // The first character of the text that no file name can take, or 0.
 char BadNameCharacter(const std::string& text, const char* alsoBad = "")
 {
@@ -119,15 +124,18 @@ void CheckDest(int line, const FileLineReading& file, const std::string& base, F
 
 void CheckFileNames(const ScriptReading& reading, Findings& findings)
 {
-    const auto& lines = reading.script.lines;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const LineRole& role = reading.roles[i];
-        if (role.kind != LineKind::File || role.header < 0 || lines[i].continued ||
-            !KeptSomewhere(reading, role.header) || SohFields(lines[i].text).size() < 7)
-            continue;
-        const FileLineReading file = ReadFileLine(lines[i].text);
-        CheckSource(lines[i].number, file, findings);
-        CheckDest(lines[i].number, file, BaseName(reading.headers[role.header]), findings);
-        CheckLength(lines[i].number, "the shortcut name", file.shortcutName.size(), findings);
-    }
+    std::vector<bool> seen(reading.lines.size());
+    for (const PlatformReading& platform : reading.platforms)
+        for (const ModuleAt& module : platform.modules)
+            for (const FileAt& at : module.files) {
+                const ReadPiece& line = reading.lines[at.piece];
+                if (line.continued || !at.whole || seen[at.piece])
+                    continue;
+                seen[at.piece] = true;
+                const std::vector<std::string> fields = SohFields(line.text);
+                const FileLineReading file{fields[1], fields[3], fields[5]};
+                CheckSource(line.number, file, findings);
+                CheckDest(line.number, file, BaseName(reading.headers[module.header]), findings);
+                CheckLength(line.number, "the shortcut name", file.shortcutName.size(), findings);
+            }
 }

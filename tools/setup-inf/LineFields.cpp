@@ -1,60 +1,10 @@
-// The reader's view of a line through ScanLine itself, and the author's view beside it.
+// The author's view of a line.
 #include "setup-inf/LineFields.h"
 
-#include "script/ScanLine.h"
 #include "setup-inf/ScriptLines.h"
 
 #include <cstdlib>
 #include <sstream>
-
-namespace {
-
-// Larger than any piece the reader holds, so that a text field is seen whole.
-using WholeField = char[kLinePieceSize + 2];
-
-} // namespace
-
-int ReadFormat(const std::string& line)
-{
-    WholeField name;
-    int format = 0;
-    ScanLine(line.c_str(), kFormatPattern, {name, &format});
-    return format;
-}
-
-std::array<int, 3> ReadPlatforms(const std::string& line)
-{
-    std::array<int, 3> allow{};
-    ScanLine(line.c_str(), kPlatformsPattern, {&allow[0], &allow[1], &allow[2]});
-    return allow;
-}
-
-HeaderReading ReadHeader(const char* fromSoh)
-{
-    WholeField name;
-    HeaderReading header;
-    auto& n = header.numbers;
-    ScanLine(fromSoh, kHeaderPattern, {name, &n[0], &n[1], &n[2], &n[3], &n[4], &n[5], &n[6]});
-    header.name = name;
-    return header;
-}
-
-FileLineReading ReadFileLine(const std::string& line)
-{
-    WholeField source, dest, shortcutName;
-    FileLineReading file;
-    ScanLine(line.c_str(), kFileLinePattern, {source, dest, &file.shortcutKind, shortcutName});
-    file.source = source;
-    file.dest = dest;
-    file.shortcutName = shortcutName;
-    return file;
-}
-
-const char* HeaderStart(const std::string& line)
-{
-    const char* header = line.c_str() + (line.size() > 1 && line[1] == '@' ? 2 : 1);
-    return *header == kSoh ? header : nullptr;
-}
 
 std::vector<std::string> SohFields(const std::string& line)
 {
@@ -68,12 +18,11 @@ std::vector<std::string> SohFields(const std::string& line)
     return fields;
 }
 
-bool ReadsAsWritten(const std::string& fileLine)
+bool ReadsAsWritten(const std::string& fileLine, int shortcutKindRead)
 {
     const std::vector<std::string> fields = SohFields(fileLine);
     std::vector<long> kind;
-    return fields.size() >= 7 && WrittenNumbers(fields[4], 1, kind) &&
-           kind[0] == ReadFileLine(fileLine).shortcutKind;
+    return fields.size() >= 7 && WrittenNumbers(fields[4], 1, kind) && kind[0] == shortcutKindRead;
 }
 
 bool WrittenNumbers(const std::string& text, std::size_t count, std::vector<long>& numbers)

@@ -6,9 +6,10 @@ namespace {
 
 const char* const kHeaderNumbersText = " (NT 3.x, NT 4, Windows 95, shared, system, Typical, Minimum)";
 
-void CheckLength(const ScriptLine& line, Findings& findings)
+void CheckLength(const ReadPiece& line, Findings& findings)
 {
-    if (!line.continued && line.length > kLinePieceSize)
+    // The reader takes the rest of a line that does not fit its buffer for a line of its own.
+    if (!line.continued && line.length > line.text.size())
         findings.Error(line.number,
                        "this line has " + std::to_string(line.length) +
                            " characters with its line end; setup reads at most 779 at a time and "
@@ -23,7 +24,7 @@ void CheckCtrlZ(const ScriptText& script, Findings& findings)
                                          "never reads the lines after it; remove the Ctrl-Z");
 }
 
-void CheckRemark(const ScriptLine& line, Findings& findings)
+void CheckRemark(const ReadPiece& line, Findings& findings)
 {
     const std::size_t first = line.text.find_first_not_of(" \t");
     if (first > 0 && first != std::string::npos && (line.text[first] == '@' || line.text[first] == kSoh))
@@ -31,15 +32,15 @@ void CheckRemark(const ScriptLine& line, Findings& findings)
                                     "header or a file line starts in the first column");
 }
 
-void CheckHeader(const ScriptLine& line, const HeaderLine& header, Findings& findings)
+void CheckHeader(const ReadPiece& line, const HeaderLine& header, Findings& findings)
 {
-    const std::vector<std::string> fields = SohFields(HeaderStart(line.text));
+    const std::vector<std::string> fields = SohFields(line.text);
     if (fields.size() < 3) {
         findings.Error(line.number,
                        "the module name has no closing SOH (^A), so the header's numbers read as 0");
         return;
     }
-    const auto& read = header.fields.numbers;
+    const auto& read = header.numbers;
     std::vector<long> written;
     bool asWritten = WrittenNumbers(fields[2], kHeaderNumbers, written);
     for (std::size_t i = 0; asWritten && i < written.size(); ++i)
@@ -50,7 +51,7 @@ void CheckHeader(const ScriptLine& line, const HeaderLine& header, Findings& fin
                            kHeaderNumbersText +
                            ", not as written: one space between the numbers, no blank before the "
                            "first, no sign");
-    const std::size_t length = header.fields.name.size();
+    const std::size_t length = header.name.size();
     if (length > 259)
         findings.Error(line.number, "the module name has " + std::to_string(length) +
                                         " characters; setup keeps the first 259");
@@ -79,7 +80,7 @@ std::string MissingField(std::size_t sohCount)
     }
 }
 
-void CheckFileLine(const ScriptLine& line, Findings& findings)
+void CheckFileLine(const ReadPiece& line, const FileAt& read, Findings& findings)
 {
     const std::vector<std::string> fields = SohFields(line.text);
     std::vector<long> kind;
@@ -91,16 +92,18 @@ void CheckFileLine(const ScriptLine& line, Findings& findings)
         harmless ? findings.Warning(line.number, text) : findings.Error(line.number, text);
         return;
     }
-    const FileLineReading read = ReadFileLine(line.text);
     std::string differ;
     auto compare = [&differ](bool same, const std::string& what) {
         if (!same)
             differ += (differ.empty() ? "" : ", ") + what;
     };
-    compare(read.dest == fields[3], "the destination as " + Quoted(read.dest));
-    compare(kindWritten && kind[0] == read.shortcutKind,
-            "the shortcut kind as " + std::to_string(read.shortcutKind));
-    compare(read.shortcutName == fields[5], "the shortcut name as " + Quoted(read.shortcutName));
+    const FileEntry& entry = *read.entry;
+    // A field cut to its buffer is reported for its length.
+    compare(read.scannedDest == fields[3].substr(0, 259), "the destination as " + Quoted(read.scannedDest));
+    compare(kindWritten && kind[0] == entry.shortcutKind,
+            "the shortcut kind as " + std::to_string(entry.shortcutKind));
+    compare(entry.shortcutName == fields[5].substr(0, 259),
+            "the shortcut name as " + Quoted(entry.shortcutName));
     if (!differ.empty())
         findings.Error(line.number, "setup reads " + differ +
                                         ", not as written: one space between the fields, the shortcut kind a "
@@ -112,47 +115,51 @@ void CheckDropped(const ScriptReading& reading, std::size_t first, std::size_t e
 {
     int count = 0;
     for (std::size_t i = first; i < end; ++i)
-        count += reading.roles[i].kind == LineKind::File;
-    const int endedBy = reading.roles[first].endedBy;
+        count += reading.lines[i].kind == ScriptLineKind::File;
+    const int endedBy = reading.lines[first].endedBy;
     std::string text = endedBy ? "this file line comes after the \"@\" line " + std::to_string(endedBy) +
                                      " without SOH, which ended its module"
                                : "this file line comes before the first module header";
     text += ", so setup drops it";
     if (count > 1)
         text += " and the " + std::to_string(count - 1) + " file line" + (count > 2 ? "s" : "") + " after it";
-    findings.Error(reading.script.lines[first].number, text + ": put it below a module header");
+    findings.Error(reading.lines[first].number, text + ": put it below a module header");
 }
 
 } // namespace
 
 void CheckLineShapes(const ScriptReading& reading, Findings& findings)
 {
-    const auto& lines = reading.script.lines;
+    const auto& lines = reading.lines;
     CheckCtrlZ(reading.script, findings);
+    std::vector<const FileAt*> files(lines.size()); // each file line as some platform keeps it
+    for (const PlatformReading& platform : reading.platforms)
+        for (const ModuleAt& module : platform.modules)
+            for (const FileAt& file : module.files)
+                files[file.piece] = &file;
     bool runReported = false; // the dropped file lines since the last "@" line
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const ScriptLine& line = lines[i];
-        const LineRole& role = reading.roles[i];
+        const ReadPiece& line = lines[i];
         CheckLength(line, findings);
-        if (line.continued || role.kind == LineKind::Head)
+        if (line.continued || line.Head())
             continue;
-        if (role.kind == LineKind::Header || role.kind == LineKind::BadHeader)
+        if (line.kind == ScriptLineKind::Header || line.kind == ScriptLineKind::BadHeader)
             runReported = false;
-        if (role.kind == LineKind::Other)
+        if (line.kind == ScriptLineKind::Other)
             CheckRemark(line, findings);
-        else if (role.kind == LineKind::BadHeader)
+        else if (line.kind == ScriptLineKind::BadHeader)
             findings.Warning(line.number,
                              "this line starts with \"@\" but no SOH follows, so setup ends the "
                              "current module here and drops its file lines up to the next header; "
                              "begin a remark with another character");
-        else if (role.kind == LineKind::Header)
-            CheckHeader(line, reading.headers[role.header], findings);
-        else if (role.header >= 0 && KeptSomewhere(reading, role.header))
-            CheckFileLine(line, findings);
-        else if (role.header < 0 && !runReported) {
+        else if (line.kind == ScriptLineKind::Header)
+            CheckHeader(line, reading.headers[line.header], findings);
+        else if (line.header >= 0 && files[i])
+            CheckFileLine(line, *files[i], findings);
+        else if (line.header < 0 && !runReported) {
             std::size_t end = i;
-            while (end < lines.size() && reading.roles[end].kind != LineKind::Header &&
-                   reading.roles[end].kind != LineKind::BadHeader)
+            while (end < lines.size() && lines[end].kind != ScriptLineKind::Header &&
+                   lines[end].kind != ScriptLineKind::BadHeader)
                 ++end;
             CheckDropped(reading, i, end, findings);
             runReported = true;

@@ -13,7 +13,7 @@ void CheckPlatforms(const ScriptReading& reading, const std::vector<int>& allowe
         if (KeptSomewhere(reading, static_cast<int>(h)))
             continue;
         const HeaderLine& header = reading.headers[h];
-        findings.Warning(header.line, "module " + Quoted(header.fields.name) +
+        findings.Warning(header.line, "module " + Quoted(header.name) +
                                           " is on none of the platforms that line 4 allows (" +
                                           PlatformList(allowed) + "), so setup never installs it");
     }
@@ -28,10 +28,9 @@ void CheckBoxes(const ScriptReading& reading, const std::vector<int>& allowed, F
                 boxless[module.header].push_back(kind);
     for (const auto& [index, kinds] : boxless) {
         const HeaderLine& header = reading.headers[index];
-        const bool inNoType = !header.fields.numbers[kTypical] && !header.fields.numbers[kMinimum];
+        const bool inNoType = !header.numbers[kTypical] && !header.numbers[kMinimum];
         findings.Warning(header.line,
-                         "module " + Quoted(header.fields.name) + " has no box in Custom on " +
-                             PlatformList(kinds) +
+                         "module " + Quoted(header.name) + " has no box in Custom on " + PlatformList(kinds) +
                              ": only the first ten modules of the list (the last ten of the script) "
                              "get one, and a Custom installation always installs the others" +
                              (inNoType ? ", though neither Typical nor Minimum installs it" : ""));

@@ -133,8 +133,8 @@ void CheckSameShortcuts(const PlatformReading& platform, Findings& findings)
 void CheckStartMenu(const ScriptReading& reading, Findings& findings)
 {
     const std::vector<int> kinds = KindsWithShortcuts(reading);
-    const auto& lines = reading.script.lines;
-    CheckFolderName(reading, kinds, lines.size() > 2 ? lines[2].number : 3, findings);
+    const ReadPiece* folderLine = reading.HeadLine(2);
+    CheckFolderName(reading, kinds, folderLine ? folderLine->number : 3, findings);
     std::map<int, std::pair<bool, bool>> uses; // line: made as a link, made as an item
     std::map<int, const FileAt*> entries;
     for (int kind : AllowedKinds(reading)) {
@@ -146,6 +146,6 @@ void CheckStartMenu(const ScriptReading& reading, Findings& findings)
         CheckSameShortcuts(reading.On(kind), findings);
     }
     for (const auto& [line, use] : uses)
-        if (ReadsAsWritten(lines[entries[line]->piece].text))
+        if (ReadsAsWritten(reading.lines[entries[line]->piece].text, entries[line]->entry->shortcutKind))
             CheckShortcutName(*entries[line]->entry, line, use.first, use.second, findings);
 }
