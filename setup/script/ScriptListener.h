@@ -34,8 +34,8 @@ struct ScriptLineEvent {
     int format = 0; // Format: the number read
     // Header: the fields as read (only for the call unless kept). File: its module, when kept.
     const ModuleEntry* module = nullptr;
-    const FileEntry* file = nullptr;  // File, kept: the entry made
-    const char* scannedDest = "";     // File, kept: the destination before it was completed
+    const FileEntry* file = nullptr; // File, kept: the entry made
+    const char* scannedDest = "";    // File, kept: the destination before it was completed
     int endedBy = 0; // File without a module: the header or "@" line that ended the last one, 0 if none
 };
 

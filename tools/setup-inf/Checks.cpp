@@ -3,9 +3,33 @@
 
 #include "platform/PlatformKinds.h"
 
+#include <sstream>
+
+namespace {
+
+constexpr char kDisableRemark[] = "setup-inf: disable ";
+
+// Remark lines (which setup ignores) that silence rules for the whole script.
+void ApplyDisableRemarks(const ScriptReading& reading, Findings& findings)
+{
+    for (const ReadPiece& line : reading.lines) {
+        if (line.kind != ScriptLineKind::Other || line.continued || line.text.rfind(kDisableRemark, 0) != 0)
+            continue;
+        std::istringstream ids(line.text.substr(sizeof kDisableRemark - 1));
+        std::string id;
+        while (ids >> id)
+            if (!findings.Disable(id))
+                findings.Report("S115", line.number,
+                                "no rule has the id " + Quoted(id) + ": see setup-inf rules");
+    }
+}
+
+} // namespace
+
 void CheckScript(const ScriptText& script, const std::string& distributionDir, Findings& findings)
 {
     const ScriptReading reading(script);
+    ApplyDisableRemarks(reading, findings);
     CheckHead(reading, findings);
     CheckLineShapes(reading, findings);
     // Past a refused format line setup reads nothing more.

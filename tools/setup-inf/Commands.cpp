@@ -15,13 +15,15 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kDone = 0, kFound = 1, kFailed = 2;
-constexpr char kUsage[] = "usage: setup-inf check PATH [--werror] | show PATH [--platform win95|nt351|nt4] "
-                          "[--type typical|minimum|custom] | build SOURCE OUT [--werror]";
+constexpr char kUsage[] = "usage: setup-inf check PATH [--werror] [--disable ID]... | show PATH [--platform "
+                          "win95|nt351|nt4] [--type typical|minimum|custom] | build SOURCE OUT [--werror] "
+                          "[--disable ID]... | rules";
 
 struct Options {
     std::string command;
     std::vector<std::string> paths;
     bool werror = false;
+    std::vector<std::string> disabled;
     int platform = kPlatformNT4;
     Selection selection = Selection::Typical;
 };
@@ -37,7 +39,8 @@ bool Choose(const std::map<std::string, Value>& choices, const std::string& word
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options)
 {
-    static const std::map<std::string, std::size_t> pathCounts = {{"check", 1}, {"show", 1}, {"build", 2}};
+    static const std::map<std::string, std::size_t> pathCounts = {
+        {"check", 1}, {"show", 1}, {"build", 2}, {"rules", 0}};
     if (args.empty() || !pathCounts.count(args[0]))
         return false;
     options.command = args[0];
@@ -48,6 +51,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options)
         bool good = true;
         if (arg == "--werror" && !show)
             options.werror = true;
+        else if (arg == "--disable" && !show && hasValue)
+            good = FindRule(options.disabled.emplace_back(args[++i])) != nullptr;
         else if (arg == "--platform" && show && hasValue)
             good = Choose<int>({{"win95", kPlatformWin95}, {"nt351", kPlatformNT3}, {"nt4", kPlatformNT4}},
                                args[++i], options.platform);
@@ -114,6 +119,12 @@ bool Report(const Findings& findings, bool werror, std::ostream& out)
 
 int Run(const Options& options, std::ostream& out, std::string& failure)
 {
+    if (options.command == "rules") {
+        for (const Rule& rule : Rules())
+            out << rule.id << (rule.severity == Severity::Error ? " error   " : " warning ") << rule.summary
+                << "\n";
+        return kDone;
+    }
     Input input;
     if (!Load(options.paths[0], options.command != "build", input, failure))
         return kFailed;
@@ -124,10 +135,13 @@ int Run(const Options& options, std::ostream& out, std::string& failure)
         return refused ? kFound : kDone;
     }
     Findings findings(input.script.name);
+    for (const std::string& id : options.disabled)
+        findings.Disable(id);
     // A source copied in place of the built file: setup reads "^A" as two characters.
     if (input.shipped && input.script.readableSource && options.command == "check")
-        findings.Error(1, "this Setup.inf has \"^A\" where setup needs the SOH byte, so setup refuses it "
-                          "with \"Unknown .inf file format.\": make it with setup-inf build");
+        findings.Report("S114", 1,
+                        "this Setup.inf has \"^A\" where setup needs the SOH byte, so setup refuses it "
+                        "with \"Unknown .inf file format.\": make it with setup-inf build");
     CheckScript(input.script, input.dir, findings);
     if (Report(findings, options.werror, out))
         return kFound;

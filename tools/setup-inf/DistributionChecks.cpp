@@ -37,12 +37,12 @@ void CheckDistribution(const ScriptReading& reading, const std::string& dir, Fin
                 const std::string name = FileNamePart(file.entry->source);
                 used.insert(Folded(name));
                 if (!name.empty() && !files.count(Folded(name)))
-                    findings.Error(file.line,
-                                   "the source " + Quoted(name) + " is not in the distribution directory");
+                    findings.Report("S601", file.line,
+                                    "the source " + Quoted(name) + " is not in the distribution directory");
             }
     for (const auto& [folded, path] : files)
         if (!used.count(folded))
-            findings.Add(path, 1, Severity::Warning,
-                         "no line of Setup.inf installs this file: add a file line "
-                         "for it, or leave it out of the distribution");
+            findings.Report("S603", path, 1,
+                            "no line of Setup.inf installs this file: add a file line "
+                            "for it, or leave it out of the distribution");
 }

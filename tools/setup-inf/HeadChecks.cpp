@@ -17,24 +17,25 @@ bool LooksLikeBody(const std::string& text)
 void CheckFormat(const ScriptReading& reading, Findings& findings)
 {
     if (reading.format < 1)
-        findings.Error(1,
-                       "setup refuses this format line with \"Unknown .inf file format.\": write ^A, a name, "
-                       "^A, one space and a number of 1 or more");
+        findings.Report(
+            "S101", 1,
+            "setup refuses this format line with \"Unknown .inf file format.\": write ^A, a name, "
+            "^A, one space and a number of 1 or more");
 }
 
 void CheckNames(const ScriptReading& reading, Findings& findings)
 {
     const ScriptModel& head = reading.Head();
     if (head.productName.empty())
-        findings.Error(reading.HeadLine(1)->number,
-                       "the product name is empty: setup names the uninstall registration, the log and the "
-                       "default destination directory after it");
+        findings.Report("S104", reading.HeadLine(1)->number,
+                        "the product name is empty: setup names the uninstall registration, the log and the "
+                        "default destination directory after it");
     else if (StartsWithBlank(head.productName))
-        findings.Warning(reading.HeadLine(1)->number,
-                         "the product name starts with a blank, which setup keeps: remove it");
+        findings.Report("S105", reading.HeadLine(1)->number,
+                        "the product name starts with a blank, which setup keeps: remove it");
     if (StartsWithBlank(head.programFolder))
-        findings.Warning(reading.HeadLine(2)->number,
-                         "the Start-menu folder name starts with a blank, which setup keeps: remove it");
+        findings.Report("S105", reading.HeadLine(2)->number,
+                        "the Start-menu folder name starts with a blank, which setup keeps: remove it");
 }
 
 void CheckPlatforms(const ScriptReading& reading, const std::string& line, int number, Findings& findings)
@@ -46,13 +47,14 @@ void CheckPlatforms(const ScriptReading& reading, const std::string& line, int n
                            written[1] == read[1] && written[2] == read[2];
     const bool none = read[0] == 0 && read[1] == 0 && read[2] == 0;
     if (!asWritten)
-        findings.Error(number,
-                       "the platforms line reads as " + NumbersText(read.data(), 3) +
-                           " (NT 3.x, NT 4, Windows 95), not as written: one space between the numbers, no "
-                           "blank before the first, no sign" +
-                           (none ? "; so setup refuses to install anywhere" : ""));
+        findings.Report("S106", number,
+                        "the platforms line reads as " + NumbersText(read.data(), 3) +
+                            " (NT 3.x, NT 4, Windows 95), not as written: one space between the numbers, no "
+                            "blank before the first, no sign" +
+                            (none ? "; so setup refuses to install anywhere" : ""));
     else if (none)
-        findings.Error(number, "the platforms line allows no platform: setup refuses to install anywhere");
+        findings.Report("S107", number,
+                        "the platforms line allows no platform: setup refuses to install anywhere");
 }
 
 } // namespace
@@ -61,19 +63,19 @@ void CheckHead(const ScriptReading& reading, Findings& findings)
 {
     CheckFormat(reading, findings);
     if (reading.format >= 1 && !reading.HeadLine(3))
-        findings.Error(reading.script.lastLine > 0 ? reading.script.lastLine : 1,
-                       "the script ends before its fourth line: the format line, the product name, the "
-                       "Start-menu folder and the platforms line come first, in this order");
+        findings.Report("S102", reading.script.lastLine > 0 ? reading.script.lastLine : 1,
+                        "the script ends before its fourth line: the format line, the product name, the "
+                        "Start-menu folder and the platforms line come first, in this order");
     // Past a refused format line setup reads nothing; past the end of the script, nothing is there.
     if (reading.format < 1 || !reading.HeadLine(3))
         return;
     const char* roles[] = {"the product name", "the Start-menu folder name", "the platforms line"};
     for (int i = 1; i < 4; ++i)
         if (LooksLikeBody(reading.HeadLine(i)->text))
-            findings.Error(reading.HeadLine(i)->number,
-                           "setup reads line " + std::to_string(i + 1) + " as " + roles[i - 1] +
-                               " by its place, but it looks like a module header "
-                               "or a file line: is a line missing above it?");
+            findings.Report("S103", reading.HeadLine(i)->number,
+                            "setup reads line " + std::to_string(i + 1) + " as " + roles[i - 1] +
+                                " by its place, but it looks like a module header "
+                                "or a file line: is a line missing above it?");
     CheckNames(reading, findings);
     CheckPlatforms(reading, reading.HeadLine(3)->text, reading.HeadLine(3)->number, findings);
 }

@@ -10,34 +10,36 @@ void CheckLength(const ReadPiece& line, Findings& findings)
 {
     // The reader takes the rest of a line that does not fit its buffer for a line of its own.
     if (!line.continued && line.length > line.text.size())
-        findings.Error(line.number,
-                       "this line has " + std::to_string(line.length) +
-                           " characters with its line end; setup reads at most 779 at a time and "
-                           "takes the rest for a line of its own");
+        findings.Report("S108", line.number,
+                        "this line has " + std::to_string(line.length) +
+                            " characters with its line end; setup reads at most 779 at a time and "
+                            "takes the rest for a line of its own");
 }
 
 void CheckCtrlZ(const ScriptText& script, Findings& findings)
 {
     const std::string rest = script.bytes.substr(script.readable.size() + (script.ctrlZLine ? 1 : 0));
     if (script.ctrlZLine && rest.find_first_not_of(" \t\r\n\x1a") != std::string::npos)
-        findings.Error(script.ctrlZLine, "setup reads the script in text mode, which ends at this Ctrl-Z: it "
-                                         "never reads the lines after it; remove the Ctrl-Z");
+        findings.Report("S109", script.ctrlZLine,
+                        "setup reads the script in text mode, which ends at this Ctrl-Z: it "
+                        "never reads the lines after it; remove the Ctrl-Z");
 }
 
 void CheckRemark(const ReadPiece& line, Findings& findings)
 {
     const std::size_t first = line.text.find_first_not_of(" \t");
     if (first > 0 && first != std::string::npos && (line.text[first] == '@' || line.text[first] == kSoh))
-        findings.Error(line.number, "this line starts with a blank, so setup takes it for a remark: a module "
-                                    "header or a file line starts in the first column");
+        findings.Report("S110", line.number,
+                        "this line starts with a blank, so setup takes it for a remark: a module "
+                        "header or a file line starts in the first column");
 }
 
 void CheckHeader(const ReadPiece& line, const HeaderLine& header, Findings& findings)
 {
     const std::vector<std::string> fields = SohFields(line.text);
     if (fields.size() < 3) {
-        findings.Error(line.number,
-                       "the module name has no closing SOH (^A), so the header's numbers read as 0");
+        findings.Report("S202", line.number,
+                        "the module name has no closing SOH (^A), so the header's numbers read as 0");
         return;
     }
     const auto& read = header.numbers;
@@ -46,17 +48,18 @@ void CheckHeader(const ReadPiece& line, const HeaderLine& header, Findings& find
     for (std::size_t i = 0; asWritten && i < written.size(); ++i)
         asWritten = written[i] == read[i];
     if (!asWritten)
-        findings.Error(line.number,
-                       "the module header reads as " + NumbersText(read.data(), kHeaderNumbers) +
-                           kHeaderNumbersText +
-                           ", not as written: one space between the numbers, no blank before the "
-                           "first, no sign");
+        findings.Report("S201", line.number,
+                        "the module header reads as " + NumbersText(read.data(), kHeaderNumbers) +
+                            kHeaderNumbersText +
+                            ", not as written: one space between the numbers, no blank before the "
+                            "first, no sign");
     const std::size_t length = header.name.size();
     if (length > 259)
-        findings.Error(line.number, "the module name has " + std::to_string(length) +
-                                        " characters; setup keeps the first 259");
+        findings.Report("S203", line.number,
+                        "the module name has " + std::to_string(length) +
+                            " characters; setup keeps the first 259");
     else if (length == 0)
-        findings.Warning(line.number, "the module name is empty: its box in Custom has no label");
+        findings.Report("S204", line.number, "the module name is empty: its box in Custom has no label");
 }
 
 // The fields a file line is missing, or the one whose SOH does not close; empty when it has all.
@@ -88,8 +91,8 @@ void CheckFileLine(const ReadPiece& line, const FileAt& read, Findings& findings
     if (fields.size() < 7) {
         // Without a shortcut the missing name changes nothing.
         const bool harmless = fields.size() == 5 && kindWritten && kind[0] == 0;
-        const std::string text = MissingField(fields.size() - 1);
-        harmless ? findings.Warning(line.number, text) : findings.Error(line.number, text);
+        if (!harmless)
+            findings.Report("S302", line.number, MissingField(fields.size() - 1));
         return;
     }
     std::string differ;
@@ -105,9 +108,10 @@ void CheckFileLine(const ReadPiece& line, const FileAt& read, Findings& findings
     compare(entry.shortcutName == fields[5].substr(0, 259),
             "the shortcut name as " + Quoted(entry.shortcutName));
     if (!differ.empty())
-        findings.Error(line.number, "setup reads " + differ +
-                                        ", not as written: one space between the fields, the shortcut kind a "
-                                        "number without blank or sign");
+        findings.Report("S303", line.number,
+                        "setup reads " + differ +
+                            ", not as written: one space between the fields, the shortcut kind a "
+                            "number without blank or sign");
 }
 
 // A run of file lines that belong to no module, reported once at its first line.
@@ -123,7 +127,7 @@ void CheckDropped(const ScriptReading& reading, std::size_t first, std::size_t e
     text += ", so setup drops it";
     if (count > 1)
         text += " and the " + std::to_string(count - 1) + " file line" + (count > 2 ? "s" : "") + " after it";
-    findings.Error(reading.lines[first].number, text + ": put it below a module header");
+    findings.Report("S301", reading.lines[first].number, text + ": put it below a module header");
 }
 
 } // namespace
@@ -148,10 +152,10 @@ void CheckLineShapes(const ScriptReading& reading, Findings& findings)
         if (line.kind == ScriptLineKind::Other)
             CheckRemark(line, findings);
         else if (line.kind == ScriptLineKind::BadHeader)
-            findings.Warning(line.number,
-                             "this line starts with \"@\" but no SOH follows, so setup ends the "
-                             "current module here and drops its file lines up to the next header; "
-                             "begin a remark with another character");
+            findings.Report("S205", line.number,
+                            "this line starts with \"@\" but no SOH follows, so setup ends the "
+                            "current module here and drops its file lines up to the next header; "
+                            "begin a remark with another character");
         else if (line.kind == ScriptLineKind::Header)
             CheckHeader(line, reading.headers[line.header], findings);
         else if (line.header >= 0 && files[i])

@@ -13,9 +13,10 @@ void CheckPlatforms(const ScriptReading& reading, const std::vector<int>& allowe
         if (KeptSomewhere(reading, static_cast<int>(h)))
             continue;
         const HeaderLine& header = reading.headers[h];
-        findings.Warning(header.line, "module " + Quoted(header.name) +
-                                          " is on none of the platforms that line 4 allows (" +
-                                          PlatformList(allowed) + "), so setup never installs it");
+        findings.Report("S206", header.line,
+                        "module " + Quoted(header.name) +
+                            " is on none of the platforms that line 4 allows (" + PlatformList(allowed) +
+                            "), so setup never installs it");
     }
 }
 
@@ -29,11 +30,11 @@ void CheckBoxes(const ScriptReading& reading, const std::vector<int>& allowed, F
     for (const auto& [index, kinds] : boxless) {
         const HeaderLine& header = reading.headers[index];
         const bool inNoType = !header.numbers[kTypical] && !header.numbers[kMinimum];
-        findings.Warning(header.line,
-                         "module " + Quoted(header.name) + " has no box in Custom on " + PlatformList(kinds) +
-                             ": only the first ten modules of the list (the last ten of the script) "
-                             "get one, and a Custom installation always installs the others" +
-                             (inNoType ? ", though neither Typical nor Minimum installs it" : ""));
+        findings.Report("S207", header.line,
+                        "module " + Quoted(header.name) + " has no box in Custom on " + PlatformList(kinds) +
+                            ": only the first ten modules of the list (the last ten of the script) "
+                            "get one, and a Custom installation always installs the others" +
+                            (inNoType ? ", though neither Typical nor Minimum installs it" : ""));
     }
 }
 

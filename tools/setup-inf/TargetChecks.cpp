@@ -71,9 +71,10 @@ void CheckSameTargets(const PlatformReading& platform, Findings& findings)
                                      std::to_string(first.file->line) + ", " + first.target +
                                      ": the one placed later replaces it, or is skipped as not newer";
             if (InstalledTogether(*first.module, *group[i]->module))
-                findings.Error(group[i]->file->line, text);
+                findings.Report("S401", group[i]->file->line, text);
             else
-                findings.Warning(group[i]->file->line, text + " (in a Custom installation with both ticked)");
+                findings.Report("S402", group[i]->file->line,
+                                text + " (in a Custom installation with both ticked)");
         }
     }
     for (const auto& [key, group] : byShortKey)
@@ -82,9 +83,9 @@ void CheckSameTargets(const PlatformReading& platform, Findings& findings)
                 const std::string meeting = ShortNameMeeting(group[i]->target, group[j]->target);
                 const int a = std::min(group[i]->file->line, group[j]->file->line);
                 if (!meeting.empty())
-                    findings.Warning(std::max(group[i]->file->line, group[j]->file->line),
-                                     "this file may go to the same place as the one of line " +
-                                         std::to_string(a) + ": " + meeting);
+                    findings.Report("S403", std::max(group[i]->file->line, group[j]->file->line),
+                                    "this file may go to the same place as the one of line " +
+                                        std::to_string(a) + ": " + meeting);
             }
 }
 
@@ -99,9 +100,9 @@ void CheckDirectories(const PlatformReading& platform, std::set<int>& reported, 
                                      PlatformName(platform.kind) + ", " + SelectionName(selection) +
                                      "): give a file line further down the " + "script a destination in it";
             if (p.module->entry->system)
-                findings.Warning(p.file->line, text + ", unless every machine has it");
+                findings.Report("S405", p.file->line, text + ", unless every machine has it");
             else
-                findings.Error(p.file->line, text);
+                findings.Report("S404", p.file->line, text);
         }
 }
 
@@ -129,12 +130,13 @@ void CheckUninstaller(const PlatformReading& platform, Gaps& gaps, Findings& fin
             if (!IsUninstaller(*file.entry))
                 continue;
             if (!AtTop(module, file)) {
-                findings.Error(file.line, std::string("this installs the uninstaller as ") +
-                                              (module.entry->system ? kSystemDirName : kInstallDirName) +
-                                              "\\" + file.entry->dest +
-                                              ", but the uninstall command that setup registers "
-                                              "runs " +
-                                              kInstallDirName + "\\Uninstall.exe");
+                findings.Report("S406", file.line,
+                                std::string("this installs the uninstaller as ") +
+                                    (module.entry->system ? kSystemDirName : kInstallDirName) + "\\" +
+                                    file.entry->dest +
+                                    ", but the uninstall command that setup registers "
+                                    "runs " +
+                                    kInstallDirName + "\\Uninstall.exe");
             } else if (!top || Selects(Selection::Typical, module)) {
                 top = &file;
             }
@@ -159,15 +161,16 @@ void ReportGaps(const ScriptReading& reading, const Gaps& gaps, Findings& findin
     for (const auto& [where, kinds] : gaps) {
         const std::string on = kinds.size() == allowed.size() ? "" : " on " + PlatformList(kinds);
         if (where.first == 0)
-            findings.Error(1,
-                           "no file line installs Uninstall.exe at the top of the install directory" + on +
-                               ", where the uninstall command that setup registers runs it: add one with the "
-                               "destination (NULL) to a module of every installation type");
+            findings.Report(
+                "S407", 1,
+                "no file line installs Uninstall.exe at the top of the install directory" + on +
+                    ", where the uninstall command that setup registers runs it: add one with the "
+                    "destination (NULL) to a module of every installation type");
         else
-            findings.Error(where.first,
-                           "a " + where.second + " installation" + on +
-                               " leaves out this module and with it Uninstall.exe, but still registers "
-                               "the uninstall command that runs it");
+            findings.Report("S408", where.first,
+                            "a " + where.second + " installation" + on +
+                                " leaves out this module and with it Uninstall.exe, but still registers "
+                                "the uninstall command that runs it");
     }
 }
 
