@@ -21,9 +21,13 @@ const std::string kHead = "^AS^A 1\nP\nF\n1 1 1\n";
 const std::string kMain = "@^AMain^A 1 1 1 0 0 1 1\n^AUninstall.exe^A ^A(NULL)^A 0 ^A^A\n";
 const std::string kLong(260, 'x');
 
-Lines Check(const std::string& source, const std::string& dir = "")
+// Most scripts here have modules without files, and of one name, to keep them short.
+Lines Check(const std::string& source, const std::string& dir = "", bool allRules = false)
 {
     Findings findings("t");
+    for (const char* id : {"S208", "S209"})
+        if (!allRules)
+            findings.Disable(id);
     CheckScript(MakeScriptText("t", source), dir, findings);
     return findings.Lines();
 }
@@ -65,6 +69,7 @@ TEST(SetupInf, FindingsOfEachPitfall)
         const char* what;
         std::string script;
         Lines findings;
+        bool allRules = false;
     } cases[] = {
         {"format refused",
          "^AS^A  1\nP\nF\n1 1 1\n" + kMain,
@@ -302,15 +307,59 @@ TEST(SetupInf, FindingsOfEachPitfall)
           "t:9: warning: [S510] Uninstall.exe cannot remove this Program Manager item: its name has 114 "
           "characters "
           "and its command takes at most 113"}},
+        {"names Windows changes or takes for devices",
+         kHead + kMain +
+             "^Aa^A ^Aa.txt ^A 0 ^A^A\n^Ab.^A ^A(NULL)^A 0 ^A^A\n^Aaux.hlp^A ^A(NULL)^A 0 ^A^A\n^Ac^A "
+             "^ACom1\\c^A 0 ^A^A\n^Acon1^A ^A(NULL)^A 0 ^A^A\n",
+         {"t:7: error: [S315] the destination \"a.txt \" has a name that ends in a space: Windows drops it "
+          "from "
+          "the file it makes, so the uninstaller cannot delete the file",
+          "t:8: error: [S315] the destination \"b.\" has a name that ends in a dot: Windows drops it from "
+          "the "
+          "file it makes, so the uninstaller cannot delete the file",
+          "t:9: error: [S316] the destination \"aux.hlp\" names the device AUX, not a file: setup cannot "
+          "install it and the uninstaller cannot delete it; choose another name",
+          "t:10: error: [S316] the destination \"Com1\\c\" names the device COM1, not a file: setup cannot "
+          "install it and the uninstaller cannot delete it; choose another name"}},
+        {"text an editor shows otherwise",
+         "^AS^A 1\nObstg\xc3\xa4rten\nF\n1 1 1\n" + kMain + "^aa^a ^a(NULL)^a 0 ^a^a\n",
+         {"t:2: warning: [S113] this line holds UTF-8 text (\"\xc3\xa4\" is 2 bytes), which setup reads in "
+          "the ANSI code page, one character per byte: save the script in the ANSI code page",
+          "t:7: error: [S112] \"^a\" is not SOH: the notation takes only \"^A\", in capitals"}},
+        {"CR line ends",
+         "^AS^A 1\rP\rF\r1 1 1\r",
+         {"t:1: error: [S102] the script ends before its fourth line: the format line, the product name, the "
+          "Start-menu folder and the platforms line come first, in this order",
+          "t:1: error: [S111] this line holds a CR without a LF after it: setup takes only CR LF or LF for a "
+          "line end, so what follows the CR stays on this line; save the script with CR LF line ends"}},
+        {"modules without files, of one name",
+         kHead + kMain + "@^AMain^A 1 1 1 0 0 0 0\n@^AX^A 0 0 1 0 0 0 0\n^Ax^A ^A(NULL)^A 0 ^A^A\n",
+         {"t:7: warning: [S209] module \"Main\" has the name of the module of line 5: the Custom page shows "
+          "two boxes of one label",
+          "t:7: warning: [S208] module \"Main\" has no file lines: its installation installs nothing"},
+         true},
+        {"text past the last field",
+         "^AS^A 1\nP\nF\n1 1 1 1\n" + kMain +
+             "@^AM^A 1 1 1 0 0 1 1 9\n^Aa^A ^A(NULL)^A 0 ^A^A x\n^Ab^A ^A(NULL)^A 0 ^A^A ^Ax^A\n",
+         {"t:4: warning: [S304] setup reads three numbers and drops the rest: \"1\"",
+          "t:7: warning: [S304] setup reads seven numbers after the module name and drops the rest: \"9\"",
+          "t:8: warning: [S304] setup reads four fields of a file line and drops the rest: \"x\"",
+          "t:9: warning: [S304] setup reads four fields of a file line and drops the rest: \"^Ax^A\""}},
+        {"a product name too long to register",
+         "^AS^A 1\n" + std::string(192, 'p') + "\nF\n1 1 1\n" + kMain,
+         {"t:2: error: [S116] the product name has 192 characters: with more than 191 setup cannot register "
+          "the uninstall command"}},
         {"rules disabled by a remark line",
          kHead + kMain + "setup-inf: disable S506 S9\n^Aa^A ^Aa^A 0 ^AA^A\n",
          {"t:7: warning: [S115] no rule has the id \"S9\": see setup-inf rules"}},
         {"clean",
-         kHead + kMain + "^Ab^A ^Alib\\sub\\^A 0 ^A^A\n^Ac^A ^Alib\\^A 1 ^AC^A\n@^AOpt^A 1 1 1 0 0 0 0\n",
+         kHead + kMain +
+             "^Ab^A ^Alib\\sub\\^A 0 ^A^A\n^Ac^A ^Alib\\^A 1 ^AC^A\n^Ad^A ^A(NULL)^A\n^Ae^A ^Ahelp\\\\^A 0 "
+             "^A^A\n@^AOpt^A 1 1 1 0 0 0 0\n",
          {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Check(c.script), c.findings) << c.what;
+        EXPECT_EQ(Check(c.script, "", c.allRules), c.findings) << c.what;
 }
 
 TEST(SetupInf, DistributionDirectory)
@@ -318,13 +367,18 @@ TEST(SetupInf, DistributionDirectory)
     ScratchDir dist;
     for (const char* name : {"setup.exe", "SETUP.INF", "uninstall.EXE", "b.dll", "extra.txt"})
         dist.Write(name, "");
+    fs::create_directory(dist.path / "Docs");
     const Lines findings =
-        Check(kHead + kMain + "^Aa.exe^A ^A(NULL)^A 0 ^A^A\n^Asub\\B.DLL^A ^A(NULL)^A 0 ^A^A\n",
+        Check(kHead + kMain +
+                  "^Aa.exe^A ^A(NULL)^A 0 ^A^A\n^Asub\\B.DLL^A ^A(NULL)^A 0 ^A^A\n^Adocs^A "
+                  "^A(NULL)^A 0 ^A^A\n",
               dist.path.string());
     EXPECT_EQ(findings,
               (Lines{"t:7: error: [S601] the source \"a.exe\" is not in the distribution directory",
                      "t:8: warning: [S306] setup copies only \"B.DLL\" from the distribution directory "
                      "itself: the directory part of \"sub\\B.DLL\" is not used",
+                     "t:9: error: [S602] the source \"docs\" is a directory of the distribution directory: "
+                     "setup copies files only; name the files in it, each on a line of its own",
                      (dist.path / "extra.txt").string() +
                          ":1: warning: [S603] no line of Setup.inf installs this file: add a file line "
                          "for it, or leave it out of the distribution"}));
@@ -422,6 +476,24 @@ Uninstall log (.UnInst.inf in <install dir>), a new one:
         args.insert(args.end(), c.args.begin(), c.args.end());
         EXPECT_EQ(RunSetupInf(args, out, err), 0) << c.what << err.str();
         EXPECT_EQ(out.str(), c.plan) << c.what;
+    }
+}
+
+// The registration's records as long product names leave them: setup writes a value only when its
+// path fits the 260-byte buffer it is split in.
+TEST(SetupInf, RegistrationRecordsOfLongProductNames)
+{
+    const struct {
+        std::size_t length;
+        const char* last; // the end of the log's last record
+    } cases[] = {{191, "\\UninstallString"}, {192, "\\DisplayName"}, {195, "\\DisplayName"}, {196, "pp"}};
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        dir.Write("s.in", "^AS^A 1\n" + std::string(c.length, 'p') + "\nF\n1 1 1\n" + kMain);
+        std::ostringstream out, err;
+        RunSetupInf({"show", (dir.path / "s.in").string()}, out, err);
+        const std::string end = std::string(c.last) + "\n";
+        EXPECT_EQ(out.str().substr(out.str().size() - end.size()), end) << c.length;
     }
 }
 

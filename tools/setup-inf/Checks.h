@@ -28,6 +28,9 @@ void CheckStartMenu(const ScriptReading& reading, Findings& findings);
 void CheckDistribution(const ScriptReading& reading, const std::string& dir, Findings& findings);
 
 // Shared by the checks.
+// Text after the first `count` words, which setup's patterns never reach.
+void CheckExtraWords(int line, const std::string& text, std::size_t count, const char* what,
+                     Findings& findings);
 std::vector<int> AllowedKinds(const ScriptReading& reading);
 // A header that some platform allowed by line 4 keeps.
 bool KeptSomewhere(const ScriptReading& reading, int header);

@@ -51,6 +51,37 @@ bool ClimbsOut(const std::string& dest)
     }
 }
 
+// Win32 drops a trailing space or dot of a name and takes a device name for the device, so
+// setup's copy lands under another name or nowhere, and the uninstaller's delete misses it.
+void CheckTargetName(int line, const std::string& completed, Findings& findings)
+{
+    static const char* const devices[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
+                                          "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
+                                          "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    for (std::size_t start = 0; start <= completed.size();) {
+        std::size_t end = completed.find('\\', start);
+        end = end == std::string::npos ? completed.size() : end;
+        const std::string part = completed.substr(start, end - start);
+        start = end + 1;
+        if (part.empty() || part == "." || part == "..")
+            continue;
+        if (part.back() == ' ' || part.back() == '.')
+            findings.Report(
+                "S315", line,
+                "the destination " + Quoted(completed) + " has a name that ends in " +
+                    (part.back() == ' ' ? "a space" : "a dot") +
+                    ": Windows drops it from the file it makes, so the uninstaller cannot delete the file");
+        std::string stem = Upper(part.substr(0, part.find('.')));
+        stem.erase(stem.find_last_not_of(' ') + 1);
+        for (const char* device : devices)
+            if (stem == device)
+                findings.Report("S316", line,
+                                "the destination " + Quoted(completed) + " names the device " + device +
+                                    ", not a file: setup cannot install it and the uninstaller cannot delete "
+                                    "it; choose another name");
+    }
+}
+
 void CheckLength(int line, const std::string& what, std::size_t length, Findings& findings)
 {
     if (length > kFieldLimit)
@@ -143,6 +174,7 @@ void CheckFileNames(const ScriptReading& reading, Findings& findings)
                 const FileLineReading file{fields[1], fields[3], fields[5]};
                 CheckSource(line.number, file, findings);
                 CheckDest(line.number, file, BaseName(reading.headers[module.header]), findings);
+                CheckTargetName(line.number, at.entry->dest, findings);
                 CheckLength(line.number, "the shortcut name", file.shortcutName.size(), findings);
             }
 }

@@ -1,4 +1,5 @@
 // The first four lines, which setup reads by their position whatever they hold.
+#include "script/InstallPlan.h"
 #include "setup-inf/Checks.h"
 
 namespace {
@@ -30,7 +31,11 @@ void CheckNames(const ScriptReading& reading, Findings& findings)
         findings.Report("S104", reading.HeadLine(1)->number,
                         "the product name is empty: setup names the uninstall registration, the log and the "
                         "default destination directory after it");
-    else if (StartsWithBlank(head.productName))
+    else if (!PlanRegistration(head.productName).uninstallString)
+        findings.Report("S116", reading.HeadLine(1)->number,
+                        "the product name has " + std::to_string(head.productName.size()) +
+                            " characters: with more than 191 setup cannot register the uninstall command");
+    if (StartsWithBlank(head.productName))
         findings.Report("S105", reading.HeadLine(1)->number,
                         "the product name starts with a blank, which setup keeps: remove it");
     if (StartsWithBlank(head.programFolder))
@@ -55,6 +60,8 @@ void CheckPlatforms(const ScriptReading& reading, const std::string& line, int n
     else if (none)
         findings.Report("S107", number,
                         "the platforms line allows no platform: setup refuses to install anywhere");
+    else
+        CheckExtraWords(number, line, 3, "three numbers", findings);
 }
 
 } // namespace

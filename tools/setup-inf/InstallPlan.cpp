@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int kCustomBoxes = 10;
-constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
 const char* SelectionTitle(Selection selection)
 {
@@ -93,9 +92,13 @@ std::string InstallPlan(const ScriptReading& reading, int kind, Selection select
     out << "Files, in placement order:\n";
     for (const Placed& p : PlaceFiles(platform, selection))
         WriteFile(out, log, p, kind, head);
-    const std::string key = kUninstallKey + head.productName;
-    log << "  key HKEY_LOCAL_MACHINE " << key << "\n  key HKEY_LOCAL_MACHINE " << key << "\\DisplayName\n"
-        << "  key HKEY_LOCAL_MACHINE " << key << "\\UninstallString\n";
+    const UninstallRegistration registration = PlanRegistration(head.productName);
+    if (registration.keyMade)
+        log << "  key HKEY_LOCAL_MACHINE " << registration.key << "\n";
+    if (registration.displayName)
+        log << "  key HKEY_LOCAL_MACHINE " << registration.key << "\\DisplayName\n";
+    if (registration.uninstallString)
+        log << "  key HKEY_LOCAL_MACHINE " << registration.key << "\\UninstallString\n";
     out << "Uninstall log (.UnInst.inf in " << kInstallDirName << "), a new one:\n" << log.str();
     return out.str();
 }

@@ -25,6 +25,45 @@ void CheckCtrlZ(const ScriptText& script, Findings& findings)
                         "never reads the lines after it; remove the Ctrl-Z");
 }
 
+// The first valid UTF-8 sequence of two or more bytes in the text, or empty.
+std::string Utf8Sequence(const std::string& text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                                   : lead >= 0xE0 && lead <= 0xEF ? 3
+                                   : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                  : 0;
+        std::size_t n = 1;
+        while (length && n < length && i + n < text.size() &&
+               (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80)
+            ++n;
+        if (length && n == length)
+            return text.substr(i, length);
+    }
+    return "";
+}
+
+// What the text of any line holds that setup reads otherwise than its author's editor shows it.
+void CheckText(const ScriptText& script, const ReadPiece& line, Findings& findings)
+{
+    if (line.text.find('\r') != std::string::npos)
+        findings.Report(
+            "S111", line.number,
+            "this line holds a CR without a LF after it: setup takes only CR LF or LF for a line "
+            "end, so what follows the CR stays on this line; save the script with CR LF line ends");
+    const bool notation = script.readableSource || script.bytes.find(kSoh) == std::string::npos;
+    if (notation && line.text.find("^a") != std::string::npos)
+        findings.Report("S112", line.number,
+                        "\"^a\" is not SOH: the notation takes only \"^A\", in capitals");
+    const std::string utf8 = Utf8Sequence(line.text);
+    if (!utf8.empty())
+        findings.Report("S113", line.number,
+                        "this line holds UTF-8 text (" + Quoted(utf8) + " is " + std::to_string(utf8.size()) +
+                            " bytes), which setup reads in the ANSI code page, one character per byte: save "
+                            "the script in the ANSI code page");
+}
+
 void CheckRemark(const ReadPiece& line, Findings& findings)
 {
     const std::size_t first = line.text.find_first_not_of(" \t");
@@ -47,6 +86,9 @@ void CheckHeader(const ReadPiece& line, const HeaderLine& header, Findings& find
     bool asWritten = WrittenNumbers(fields[2], kHeaderNumbers, written);
     for (std::size_t i = 0; asWritten && i < written.size(); ++i)
         asWritten = written[i] == read[i];
+    if (asWritten && fields.size() == 3)
+        CheckExtraWords(line.number, fields[2], kHeaderNumbers, "seven numbers after the module name",
+                        findings);
     if (!asWritten)
         findings.Report("S201", line.number,
                         "the module header reads as " + NumbersText(read.data(), kHeaderNumbers) +
@@ -89,12 +131,23 @@ void CheckFileLine(const ReadPiece& line, const FileAt& read, Findings& findings
     std::vector<long> kind;
     const bool kindWritten = fields.size() > 4 && WrittenNumbers(fields[4], 1, kind);
     if (fields.size() < 7) {
-        // Without a shortcut the missing name changes nothing.
-        const bool harmless = fields.size() == 5 && kindWritten && kind[0] == 0;
+        // Without a shortcut the missing kind and name change nothing.
+        const bool harmless =
+            fields.size() == 5 &&
+            ((kindWritten && kind[0] == 0) || fields[4].find_first_not_of(" \t\n") == std::string::npos);
         if (!harmless)
             findings.Report("S302", line.number, MissingField(fields.size() - 1));
         return;
     }
+    // Past the shortcut name's closing SOH, the sixth.
+    std::size_t rest = 0;
+    for (int soh = 0; soh < 6; ++soh)
+        rest = line.text.find(kSoh, rest) + 1;
+    const std::size_t extra = line.text.find_first_not_of(" \t\n", rest);
+    if (extra != std::string::npos)
+        findings.Report("S304", line.number,
+                        "setup reads four fields of a file line and drops the rest: " +
+                            Quoted(line.text.substr(extra, line.text.find_last_not_of(" \t\n") + 1 - extra)));
     std::string differ;
     auto compare = [&differ](bool same, const std::string& what) {
         if (!same)
@@ -132,6 +185,21 @@ void CheckDropped(const ScriptReading& reading, std::size_t first, std::size_t e
 
 } // namespace
 
+void CheckExtraWords(int line, const std::string& text, std::size_t count, const char* what,
+                     Findings& findings)
+{
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < count && pos != std::string::npos; ++i) {
+        pos = text.find_first_not_of(" \t", pos);
+        pos = pos == std::string::npos ? pos : text.find_first_of(" \t\n", pos);
+    }
+    const std::size_t extra = pos == std::string::npos ? pos : text.find_first_not_of(" \t\n", pos);
+    if (extra != std::string::npos)
+        findings.Report("S304", line,
+                        "setup reads " + std::string(what) + " and drops the rest: " +
+                            Quoted(text.substr(extra, text.find_last_not_of(" \t\n") + 1 - extra)));
+}
+
 void CheckLineShapes(const ScriptReading& reading, Findings& findings)
 {
     const auto& lines = reading.lines;
@@ -145,6 +213,8 @@ void CheckLineShapes(const ScriptReading& reading, Findings& findings)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const ReadPiece& line = lines[i];
         CheckLength(line, findings);
+        if (!line.continued)
+            CheckText(reading.script, line, findings);
         if (line.continued || line.Head())
             continue;
         if (line.kind == ScriptLineKind::Header || line.kind == ScriptLineKind::BadHeader)

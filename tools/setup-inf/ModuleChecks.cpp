@@ -1,5 +1,6 @@
 // Modules that no platform keeps, and modules past the ten boxes of a Custom installation.
 #include "setup-inf/Checks.h"
+#include "setup-inf/Placement.h"
 
 #include <map>
 
@@ -38,6 +39,31 @@ void CheckBoxes(const ScriptReading& reading, const std::vector<int>& allowed, F
     }
 }
 
+// Modules without files (a box that installs nothing), and two modules of one name on a platform,
+// which the Custom page and the progress window cannot tell apart.
+void CheckContents(const ScriptReading& reading, const std::vector<int>& allowed, Findings& findings)
+{
+    std::map<int, int> sameName; // header index: the line of the first module of its name
+    for (int kind : allowed) {
+        std::map<std::string, int> byName;
+        for (const ModuleAt& module : reading.On(kind).modules) {
+            const auto [first, fresh] = byName.emplace(Folded(module.entry->name), module.line);
+            if (!fresh)
+                sameName.emplace(module.header, first->second);
+        }
+    }
+    for (const auto& [index, first] : sameName)
+        findings.Report("S209", reading.headers[index].line,
+                        "module " + Quoted(reading.headers[index].name) +
+                            " has the name of the module of line " + std::to_string(first) +
+                            ": the Custom page shows two boxes of one label");
+    for (std::size_t h = 0; h < reading.headers.size(); ++h)
+        if (reading.headers[h].pieces.empty() && KeptSomewhere(reading, static_cast<int>(h)))
+            findings.Report("S208", reading.headers[h].line,
+                            "module " + Quoted(reading.headers[h].name) +
+                                " has no file lines: its installation installs nothing");
+}
+
 } // namespace
 
 void CheckModules(const ScriptReading& reading, Findings& findings)
@@ -47,4 +73,5 @@ void CheckModules(const ScriptReading& reading, Findings& findings)
         return;
     CheckPlatforms(reading, allowed, findings);
     CheckBoxes(reading, allowed, findings);
+    CheckContents(reading, allowed, findings);
 }

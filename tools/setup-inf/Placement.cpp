@@ -9,6 +9,18 @@ namespace {
 
 constexpr int kCustomBoxes = 10;
 
+// A directory as Windows resolves it: repeated and trailing backslashes mean nothing.
+std::string Resolved(const std::string& dir)
+{
+    std::string resolved;
+    for (char c : dir)
+        if (c != '\\' || (!resolved.empty() && resolved.back() != '\\'))
+            resolved += c;
+    while (!resolved.empty() && resolved.back() == '\\')
+        resolved.pop_back();
+    return resolved;
+}
+
 std::string ParentOf(const std::string& dir)
 {
     const std::size_t last = dir.rfind('\\');
@@ -46,9 +58,10 @@ std::vector<Placed> PlaceFiles(const PlatformReading& platform, Selection select
             const std::string sub(dest, name > dest ? name - dest - 1 : 0);
             Placed p{&*module, &*file, sub.empty() ? base : base + "\\" + sub, "", false, ""};
             p.target = p.dir + "\\" + name;
-            const std::string key = Folded(base + "\\" + sub);
-            const std::string parent = ParentOf(sub);
-            if (!sub.empty() && !made.count(key)) {
+            const std::string level = Resolved(sub);
+            const std::string key = Folded(base + "\\" + level);
+            const std::string parent = ParentOf(level);
+            if (!level.empty() && !made.count(key)) {
                 // Only the last level is made; the folder itself is there.
                 if (parent.empty() || made.count(Folded(base + "\\" + parent))) {
                     p.makesDir = true;
@@ -61,12 +74,4 @@ std::vector<Placed> PlaceFiles(const PlatformReading& platform, Selection select
         }
     }
     return placed;
-}
-
-std::string Folded(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
 }

@@ -3,6 +3,7 @@
 // reverse of the script), each file's directory and target, and the directories it makes.
 #pragma once
 
+#include "script/InstallPlan.h"
 #include "setup-inf/ScriptReading.h"
 
 #include <string>
@@ -31,6 +32,3 @@ struct Placed {
 };
 
 std::vector<Placed> PlaceFiles(const PlatformReading& platform, Selection selection);
-
-// Upper case, as Windows compares names.
-std::string Folded(std::string text);

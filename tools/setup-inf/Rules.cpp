@@ -26,6 +26,7 @@ const std::vector<Rule>& Rules()
         {"S113", W, "UTF-8 text, which setup reads in the ANSI code page"},
         {"S114", E, "a ^A source shipped as Setup.inf"},
         {"S115", W, "a disable remark names no rule"},
+        {"S116", E, "a product name too long for the uninstall registration"},
         // Module headers.
         {"S201", E, "a module header reads otherwise than written"},
         {"S202", E, "the module name has no closing SOH"},
