@@ -2,7 +2,7 @@
 #include "setup-inf/Commands.h"
 
 #include "setup-inf/Checks.h"
-#include "setup-inf/InstallPlan.h"
+#include "setup-inf/PlanText.h"
 
 #include "platform/PlatformKinds.h"
 
@@ -131,7 +131,7 @@ int Run(const Options& options, std::ostream& out, std::string& failure)
     if (options.command == "show") {
         const ScriptReading reading(input.script);
         bool refused = false;
-        out << InstallPlan(reading, options.platform, options.selection, refused);
+        out << PlanText(reading, options.platform, options.selection, refused);
         return refused ? kFound : kDone;
     }
     Findings findings(input.script.name);

@@ -1,6 +1,5 @@
-// The install run's placement of files for one platform and installation type, on a machine that
-// has none of them yet: the modules and files in the order setup places them (newest first, so the
-// reverse of the script), each file's directory and target, and the directories it makes.
+// setup's install plan (setup/script) for one platform reading and installation type, with its
+// modules and files tied to their lines. Folders are named, since the machine is not known.
 #pragma once
 
 #include "script/InstallPlan.h"
@@ -9,7 +8,6 @@
 #include <string>
 #include <vector>
 
-// The machine's folders, named.
 constexpr char kInstallDirName[] = "<install dir>";
 constexpr char kSystemDirName[] = "<system dir>";
 
@@ -22,13 +20,14 @@ enum class Selection {
 
 bool Selects(Selection selection, const ModuleAt& module);
 
-struct Placed {
-    const ModuleAt* module = nullptr;
-    const FileAt* file = nullptr;
-    std::string dir;        // the file directory, under a named folder
-    std::string target;     // the file's path there
-    bool makesDir = false;  // this file's placement makes its sub-directory (a "dir" record)
-    std::string missingDir; // the directory that must exist first and does not: the file is not placed
+struct Placed : PlannedFile {
+    const ModuleAt* at = nullptr;
+    const FileAt* fileAt = nullptr;
 };
 
-std::vector<Placed> PlaceFiles(const PlatformReading& platform, Selection selection);
+struct Plan {
+    std::vector<Placed> files;    // in placement order
+    std::vector<std::string> log; // the records of a new log
+};
+
+Plan PlaceFiles(const PlatformReading& platform, Selection selection);

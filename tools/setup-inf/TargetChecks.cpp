@@ -57,23 +57,23 @@ bool InstalledTogether(const ModuleAt& a, const ModuleAt& b)
 void CheckSameTargets(const PlatformReading& platform, Findings& findings)
 {
     std::map<std::string, std::vector<const Placed*>> byTarget, byShortKey;
-    const std::vector<Placed> placed = PlaceFiles(platform, Selection::Everything);
+    const std::vector<Placed> placed = PlaceFiles(platform, Selection::Everything).files;
     for (const Placed& p : placed)
-        if (p.file->whole)
+        if (p.fileAt->whole)
             byTarget[Folded(p.target)].push_back(&p);
     for (auto& [target, group] : byTarget) {
         std::sort(group.begin(), group.end(),
-                  [](const Placed* a, const Placed* b) { return a->file->line < b->file->line; });
+                  [](const Placed* a, const Placed* b) { return a->fileAt->line < b->fileAt->line; });
         const Placed& first = *group[0];
         byShortKey[ShortKey(target)].push_back(&first);
         for (std::size_t i = 1; i < group.size(); ++i) {
             const std::string text = "this file goes to the same place as the one of line " +
-                                     std::to_string(first.file->line) + ", " + first.target +
+                                     std::to_string(first.fileAt->line) + ", " + first.target +
                                      ": the one placed later replaces it, or is skipped as not newer";
-            if (InstalledTogether(*first.module, *group[i]->module))
-                findings.Report("S401", group[i]->file->line, text);
+            if (InstalledTogether(*first.at, *group[i]->at))
+                findings.Report("S401", group[i]->fileAt->line, text);
             else
-                findings.Report("S402", group[i]->file->line,
+                findings.Report("S402", group[i]->fileAt->line,
                                 text + " (in a Custom installation with both ticked)");
         }
     }
@@ -81,9 +81,9 @@ void CheckSameTargets(const PlatformReading& platform, Findings& findings)
         for (std::size_t i = 0; i < group.size(); ++i)
             for (std::size_t j = 0; j < i; ++j) {
                 const std::string meeting = ShortNameMeeting(group[i]->target, group[j]->target);
-                const int a = std::min(group[i]->file->line, group[j]->file->line);
+                const int a = std::min(group[i]->fileAt->line, group[j]->fileAt->line);
                 if (!meeting.empty())
-                    findings.Report("S403", std::max(group[i]->file->line, group[j]->file->line),
+                    findings.Report("S403", std::max(group[i]->fileAt->line, group[j]->fileAt->line),
                                     "this file may go to the same place as the one of line " +
                                         std::to_string(a) + ": " + meeting);
             }
@@ -92,17 +92,17 @@ void CheckSameTargets(const PlatformReading& platform, Findings& findings)
 void CheckDirectories(const PlatformReading& platform, std::set<int>& reported, Findings& findings)
 {
     for (Selection selection : {Selection::Typical, Selection::Minimum, Selection::Everything})
-        for (const Placed& p : PlaceFiles(platform, selection)) {
-            if (p.missingDir.empty() || !p.file->whole || !reported.insert(p.file->line).second)
+        for (const Placed& p : PlaceFiles(platform, selection).files) {
+            if (p.missingDir.empty() || !p.fileAt->whole || !reported.insert(p.fileAt->line).second)
                 continue;
             const std::string text = "setup makes only the last level of " + p.dir + ", and no file placed " +
                                      "before this one makes " + p.missingDir + " (" +
                                      PlatformName(platform.kind) + ", " + SelectionName(selection) +
                                      "): give a file line further down the " + "script a destination in it";
-            if (p.module->entry->system)
-                findings.Report("S405", p.file->line, text + ", unless every machine has it");
+            if (p.module->system)
+                findings.Report("S405", p.fileAt->line, text + ", unless every machine has it");
             else
-                findings.Report("S404", p.file->line, text);
+                findings.Report("S404", p.fileAt->line, text);
         }
 }
 
