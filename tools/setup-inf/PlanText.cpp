@@ -48,8 +48,8 @@ void WriteFile(std::ostream& out, const Placed& p, int kind, const ScriptModel& 
         out << ", Program Manager item " << file.shortcutName << " in group " << head.programFolder;
     else if (file.shortcutKind != 0)
         out << ", shortcut "
-            << (file.shortcutKind == 1 || kind == kPlatformWin95 ? "<user Programs>" : "<common Programs>") << "\\"
-            << head.programFolder << "\\" << file.shortcutName << ".lnk";
+            << (file.shortcutKind == 1 || kind == kPlatformWin95 ? "<user Programs>" : "<common Programs>")
+            << "\\" << head.programFolder << "\\" << file.shortcutName << ".lnk";
     out << "\n";
 }
 
