@@ -154,11 +154,11 @@ TEST(SetupInf, FindingsOfEachPitfall)
         {"file line: SOH missing",
          kHead + kMain + "^Aa\n^Ab^A\n^Ac^A ^Ad\n^Ae^A ^A(NULL)^A 0\n^Af^A ^Af^A 1\n^Ag^A ^A(NULL)^A 0 ^Ax\n",
          {"t:7: error: [S302] the source has no closing SOH (^A)",
-          "t:8: error: [S302] the line ends after the source: a file line has a source, a destination, a "
+          "t:8: error: [S317] the line ends after the source: a file line has a source, a destination, a "
           "shortcut "
           "kind and a shortcut name",
           "t:9: error: [S302] the destination has no closing SOH (^A)",
-          "t:11: error: [S302] the line ends before the shortcut name: write ^A^A for none",
+          "t:11: error: [S318] the line ends before the shortcut name: write ^A^A for none",
           "t:12: error: [S302] the shortcut name has no closing SOH (^A)"}},
         {"file line: spaces",
          kHead + kMain + "^Aa^A ^A(NULL)^A  1 ^AA^A\n^Ab^A ^A(NULL)^A1 ^AB^A\n",
@@ -304,7 +304,7 @@ TEST(SetupInf, FindingsOfEachPitfall)
          {"t:7: warning: [S510] Uninstall.exe cannot remove this Program Manager item: its command ends the "
           "name at "
           "the \"(\"",
-          "t:9: warning: [S510] Uninstall.exe cannot remove this Program Manager item: its name has 114 "
+          "t:9: warning: [S512] Uninstall.exe cannot remove this Program Manager item: its name has 114 "
           "characters "
           "and its command takes at most 113"}},
         {"names Windows changes or takes for devices",

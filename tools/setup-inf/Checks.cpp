@@ -19,8 +19,7 @@ void ApplyDisableRemarks(const ScriptReading& reading, Findings& findings)
         std::string id;
         while (ids >> id)
             if (!findings.Disable(id))
-                findings.Report("S115", line.number,
-                                "no rule has the id " + Quoted(id) + ": see setup-inf rules");
+                findings.Report("S115", line.number, {Quoted(id)});
     }
 }
 

@@ -121,8 +121,8 @@ int Run(const Options& options, std::ostream& out, std::string& failure)
 {
     if (options.command == "rules") {
         for (const Rule& rule : Rules())
-            out << rule.id << (rule.severity == Severity::Error ? " error   " : " warning ") << rule.summary
-                << "\n";
+            out << rule.id << (rule.severity == Severity::Error ? " error   " : " warning ")
+                << RuleText(rule, {}) << "\n";
         return kDone;
     }
     Input input;
@@ -139,9 +139,7 @@ int Run(const Options& options, std::ostream& out, std::string& failure)
         findings.Disable(id);
     // A source copied in place of the built file: setup reads "^A" as two characters.
     if (input.shipped && input.script.readableSource && options.command == "check")
-        findings.Report("S114", 1,
-                        "this Setup.inf has \"^A\" where setup needs the SOH byte, so setup refuses it "
-                        "with \"Unknown .inf file format.\": make it with setup-inf build");
+        findings.Report("S114", 1);
     CheckScript(input.script, input.dir, findings);
     if (Report(findings, options.werror, out))
         return kFound;

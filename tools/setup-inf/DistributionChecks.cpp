@@ -42,17 +42,11 @@ void CheckDistribution(const ScriptReading& reading, const std::string& dir, Fin
                 const std::string name = FileNamePart(file.entry->source);
                 used.insert(Folded(name));
                 if (directories.count(Folded(name)))
-                    findings.Report("S602", file.line,
-                                    "the source " + Quoted(name) +
-                                        " is a directory of the distribution directory: setup copies files "
-                                        "only; name the files in it, each on a line of its own");
+                    findings.Report("S602", file.line, {Quoted(name)});
                 else if (!name.empty() && !files.count(Folded(name)))
-                    findings.Report("S601", file.line,
-                                    "the source " + Quoted(name) + " is not in the distribution directory");
+                    findings.Report("S601", file.line, {Quoted(name)});
             }
     for (const auto& [folded, path] : files)
         if (!used.count(folded))
-            findings.Report("S603", path, 1,
-                            "no line of Setup.inf installs this file: add a file line "
-                            "for it, or leave it out of the distribution");
+            findings.Report("S603", path, 1, {});
 }

@@ -66,85 +66,56 @@ void CheckTargetName(int line, const std::string& completed, Findings& findings)
         if (part.empty() || part == "." || part == "..")
             continue;
         if (part.back() == ' ' || part.back() == '.')
-            findings.Report(
-                "S315", line,
-                "the destination " + Quoted(completed) + " has a name that ends in " +
-                    (part.back() == ' ' ? "a space" : "a dot") +
-                    ": Windows drops it from the file it makes, so the uninstaller cannot delete the file");
+            findings.Report("S315", line, {Quoted(completed), part.back() == ' ' ? "a space" : "a dot"});
         std::string stem = Upper(part.substr(0, part.find('.')));
         stem.erase(stem.find_last_not_of(' ') + 1);
         for (const char* device : devices)
             if (stem == device)
-                findings.Report("S316", line,
-                                "the destination " + Quoted(completed) + " names the device " + device +
-                                    ", not a file: setup cannot install it and the uninstaller cannot delete "
-                                    "it; choose another name");
+                findings.Report("S316", line, {Quoted(completed), device});
     }
 }
 
 void CheckLength(int line, const std::string& what, std::size_t length, Findings& findings)
 {
     if (length > kFieldLimit)
-        findings.Report("S308", line,
-                        what + " has " + std::to_string(length) + " characters; setup keeps the first 259");
+        findings.Report("S308", line, {what, std::to_string(length)});
 }
 
 void CheckSource(int line, const FileLineReading& file, Findings& findings)
 {
     const std::string name = FileNamePart(file.source.c_str());
     if (file.source.empty())
-        findings.Report("S305", line, "the source is empty: name a file of the distribution directory");
+        findings.Report("S305", line);
     else if (name != file.source)
-        findings.Report("S306", line,
-                        "setup copies only " + Quoted(name) +
-                            " from the distribution directory itself: "
-                            "the directory part of " +
-                            Quoted(file.source) + " is not used");
+        findings.Report("S306", line, {Quoted(name), Quoted(file.source)});
     if (char c = BadNameCharacter(file.source))
-        findings.Report("S307", line,
-                        "the source has a character that no file name can take: " +
-                            Quoted(std::string(1, c)));
+        findings.Report("S307", line, {"source", Quoted(std::string(1, c))});
     CheckLength(line, "the source", file.source.size(), findings);
 }
 
 void CheckDestShape(int line, const std::string& dest, const std::string& base, Findings& findings)
 {
     if (ClimbsOut(dest))
-        findings.Report("S311", line,
-                        "the destination climbs out of " + base +
-                            " with \"..\": setup places files below it");
+        findings.Report("S311", line, {base});
     if (dest.find(':') != std::string::npos)
-        findings.Report("S312", line,
-                        "the destination names a drive, but setup places it below " + base +
-                            ", where a colon makes no valid name");
+        findings.Report("S312", line, {base});
     if (dest[0] == '\\')
-        findings.Report("S313", line,
-                        "the destination starts with a backslash, but setup still places it below " + base +
-                            ": leave the backslash out");
+        findings.Report("S313", line, {base});
     if (dest.find('/') != std::string::npos)
-        findings.Report("S314", line,
-                        "the destination has a slash, which setup does not take for a directory separator: "
-                        "it makes no directory for it; write a backslash");
+        findings.Report("S314", line);
     if (char c = BadNameCharacter(dest))
-        findings.Report("S307", line,
-                        "the destination has a character that no file name can take: " +
-                            Quoted(std::string(1, c)));
+        findings.Report("S307", line, {"destination", Quoted(std::string(1, c))});
 }
 
 void CheckDest(int line, const FileLineReading& file, const std::string& base, Findings& findings)
 {
     const std::string& dest = file.dest;
     if (dest.empty()) {
-        findings.Report("S310", line,
-                        "the destination is empty, so setup copies onto " + base +
-                            " itself: write (NULL) to install the file under its source name");
+        findings.Report("S310", line, {base});
         return;
     }
     if (dest != "(NULL)" && Upper(Trimmed(dest)) == "(NULL)") {
-        findings.Report("S309", line,
-                        "setup takes only (NULL) in capitals and without blanks for the source's name: it "
-                        "installs this file as " +
-                            Quoted(dest));
+        findings.Report("S309", line, {Quoted(dest)});
         return;
     }
     CheckDestShape(line, dest, base, findings);

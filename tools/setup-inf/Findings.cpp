@@ -19,14 +19,15 @@ std::string OneLine(const std::string& text)
 
 } // namespace
 
-void Findings::Report(const char* id, const std::string& file, int line, const std::string& rawText)
+void Findings::Report(const char* id, const std::string& file, int line,
+                      const std::vector<std::string>& details)
 {
     const Rule* rule = FindRule(id);
     if (!rule)
         std::abort(); // a finding of no rule is this program's own fault: the fuzz target looks for it
     if (disabled.count(id))
         return;
-    const std::string text = OneLine(rawText);
+    const std::string text = OneLine(RuleText(*rule, details));
     for (const Finding& old : found)
         if (old.file == file && old.line == line && old.rule == rule && old.text == text)
             return;

@@ -19,10 +19,13 @@ class Findings {
 public:
     explicit Findings(std::string script) : script(std::move(script)) {}
 
-    void Report(const char* rule, int line, const std::string& text) { Report(rule, script, line, text); }
+    void Report(const char* rule, int line, const std::vector<std::string>& details = {})
+    {
+        Report(rule, script, line, details);
+    }
     // A finding about another file than the script; the same finding twice is kept once.
     void Report(const char* rule, const std::string& file, int line,
-                const std::string& text); // control bytes as ^X
+                const std::vector<std::string>& details); // control bytes as ^X
     // Findings of the rule are left out from here on; false for an id of no rule.
     bool Disable(const std::string& rule);
 

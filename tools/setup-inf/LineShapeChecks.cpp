@@ -4,25 +4,18 @@
 
 namespace {
 
-const char* const kHeaderNumbersText = " (NT 3.x, NT 4, Windows 95, shared, system, Typical, Minimum)";
-
 void CheckLength(const ReadPiece& line, Findings& findings)
 {
     // The reader takes the rest of a line that does not fit its buffer for a line of its own.
     if (!line.continued && line.length > line.text.size())
-        findings.Report("S108", line.number,
-                        "this line has " + std::to_string(line.length) +
-                            " characters with its line end; setup reads at most 779 at a time and "
-                            "takes the rest for a line of its own");
+        findings.Report("S108", line.number, {std::to_string(line.length)});
 }
 
 void CheckCtrlZ(const ScriptText& script, Findings& findings)
 {
     const std::string rest = script.bytes.substr(script.readable.size() + (script.ctrlZLine ? 1 : 0));
     if (script.ctrlZLine && rest.find_first_not_of(" \t\r\n\x1a") != std::string::npos)
-        findings.Report("S109", script.ctrlZLine,
-                        "setup reads the script in text mode, which ends at this Ctrl-Z: it "
-                        "never reads the lines after it; remove the Ctrl-Z");
+        findings.Report("S109", script.ctrlZLine);
 }
 
 // The first valid UTF-8 sequence of two or more bytes in the text, or empty.
@@ -48,37 +41,27 @@ std::string Utf8Sequence(const std::string& text)
 void CheckText(const ScriptText& script, const ReadPiece& line, Findings& findings)
 {
     if (line.text.find('\r') != std::string::npos)
-        findings.Report(
-            "S111", line.number,
-            "this line holds a CR without a LF after it: setup takes only CR LF or LF for a line "
-            "end, so what follows the CR stays on this line; save the script with CR LF line ends");
+        findings.Report("S111", line.number);
     const bool notation = script.readableSource || script.bytes.find(kSoh) == std::string::npos;
     if (notation && line.text.find("^a") != std::string::npos)
-        findings.Report("S112", line.number,
-                        "\"^a\" is not SOH: the notation takes only \"^A\", in capitals");
+        findings.Report("S112", line.number);
     const std::string utf8 = Utf8Sequence(line.text);
     if (!utf8.empty())
-        findings.Report("S113", line.number,
-                        "this line holds UTF-8 text (" + Quoted(utf8) + " is " + std::to_string(utf8.size()) +
-                            " bytes), which setup reads in the ANSI code page, one character per byte: save "
-                            "the script in the ANSI code page");
+        findings.Report("S113", line.number, {Quoted(utf8), std::to_string(utf8.size())});
 }
 
 void CheckRemark(const ReadPiece& line, Findings& findings)
 {
     const std::size_t first = line.text.find_first_not_of(" \t");
     if (first > 0 && first != std::string::npos && (line.text[first] == '@' || line.text[first] == kSoh))
-        findings.Report("S110", line.number,
-                        "this line starts with a blank, so setup takes it for a remark: a module "
-                        "header or a file line starts in the first column");
+        findings.Report("S110", line.number);
 }
 
 void CheckHeader(const ReadPiece& line, const HeaderLine& header, Findings& findings)
 {
     const std::vector<std::string> fields = SohFields(line.text);
     if (fields.size() < 3) {
-        findings.Report("S202", line.number,
-                        "the module name has no closing SOH (^A), so the header's numbers read as 0");
+        findings.Report("S202", line.number);
         return;
     }
     const auto& read = header.numbers;
@@ -90,39 +73,24 @@ void CheckHeader(const ReadPiece& line, const HeaderLine& header, Findings& find
         CheckExtraWords(line.number, fields[2], kHeaderNumbers, "seven numbers after the module name",
                         findings);
     if (!asWritten)
-        findings.Report("S201", line.number,
-                        "the module header reads as " + NumbersText(read.data(), kHeaderNumbers) +
-                            kHeaderNumbersText +
-                            ", not as written: one space between the numbers, no blank before the "
-                            "first, no sign");
+        findings.Report("S201", line.number, {NumbersText(read.data(), kHeaderNumbers)});
     const std::size_t length = header.name.size();
     if (length > 259)
-        findings.Report("S203", line.number,
-                        "the module name has " + std::to_string(length) +
-                            " characters; setup keeps the first 259");
+        findings.Report("S203", line.number, {std::to_string(length)});
     else if (length == 0)
-        findings.Report("S204", line.number, "the module name is empty: its box in Custom has no label");
+        findings.Report("S204", line.number);
 }
 
-// The fields a file line is missing, or the one whose SOH does not close; empty when it has all.
-std::string MissingField(std::size_t sohCount)
+// The rule and detail for a file line of `sohCount` SOH bytes (fewer than six).
+void ReportMissingField(int line, std::size_t sohCount, Findings& findings)
 {
-    switch (sohCount) {
-    case 1:
-        return "the source has no closing SOH (^A)";
-    case 2:
-        return "the line ends after the source: a file line has a source, a destination, a shortcut kind and "
-               "a "
-               "shortcut name";
-    case 3:
-        return "the destination has no closing SOH (^A)";
-    case 4:
-        return "the line ends before the shortcut name: write ^A^A for none";
-    case 5:
-        return "the shortcut name has no closing SOH (^A)";
-    default:
-        return "";
-    }
+    static const char* const open[] = {"", "source", "", "destination", "", "shortcut name"};
+    if (sohCount == 2)
+        findings.Report("S317", line);
+    else if (sohCount == 4)
+        findings.Report("S318", line);
+    else
+        findings.Report("S302", line, {open[sohCount]});
 }
 
 void CheckFileLine(const ReadPiece& line, const FileAt& read, Findings& findings)
@@ -136,7 +104,7 @@ void CheckFileLine(const ReadPiece& line, const FileAt& read, Findings& findings
             fields.size() == 5 &&
             ((kindWritten && kind[0] == 0) || fields[4].find_first_not_of(" \t\n") == std::string::npos);
         if (!harmless)
-            findings.Report("S302", line.number, MissingField(fields.size() - 1));
+            ReportMissingField(line.number, fields.size() - 1, findings);
         return;
     }
     // Past the shortcut name's closing SOH, the sixth.
@@ -146,8 +114,8 @@ void CheckFileLine(const ReadPiece& line, const FileAt& read, Findings& findings
     const std::size_t extra = line.text.find_first_not_of(" \t\n", rest);
     if (extra != std::string::npos)
         findings.Report("S304", line.number,
-                        "setup reads four fields of a file line and drops the rest: " +
-                            Quoted(line.text.substr(extra, line.text.find_last_not_of(" \t\n") + 1 - extra)));
+                        {"four fields of a file line",
+                         Quoted(line.text.substr(extra, line.text.find_last_not_of(" \t\n") + 1 - extra))});
     std::string differ;
     auto compare = [&differ](bool same, const std::string& what) {
         if (!same)
@@ -161,10 +129,7 @@ void CheckFileLine(const ReadPiece& line, const FileAt& read, Findings& findings
     compare(entry.shortcutName == fields[5].substr(0, 259),
             "the shortcut name as " + Quoted(entry.shortcutName));
     if (!differ.empty())
-        findings.Report("S303", line.number,
-                        "setup reads " + differ +
-                            ", not as written: one space between the fields, the shortcut kind a "
-                            "number without blank or sign");
+        findings.Report("S303", line.number, {differ});
 }
 
 // A run of file lines that belong to no module, reported once at its first line.
@@ -174,13 +139,13 @@ void CheckDropped(const ScriptReading& reading, std::size_t first, std::size_t e
     for (std::size_t i = first; i < end; ++i)
         count += reading.lines[i].kind == ScriptLineKind::File;
     const int endedBy = reading.lines[first].endedBy;
-    std::string text = endedBy ? "this file line comes after the \"@\" line " + std::to_string(endedBy) +
-                                     " without SOH, which ended its module"
-                               : "this file line comes before the first module header";
-    text += ", so setup drops it";
-    if (count > 1)
-        text += " and the " + std::to_string(count - 1) + " file line" + (count > 2 ? "s" : "") + " after it";
-    findings.Report("S301", reading.lines[first].number, text + ": put it below a module header");
+    const std::string after =
+        " and the " + std::to_string(count - 1) + " file line" + (count > 2 ? "s" : "") + " after it";
+    findings.Report(
+        "S301", reading.lines[first].number,
+        {endedBy ? "after the \"@\" line " + std::to_string(endedBy) + " without SOH, which ended its module"
+                 : "before the first module header",
+         count > 1 ? after : ""});
 }
 
 } // namespace
@@ -196,8 +161,7 @@ void CheckExtraWords(int line, const std::string& text, std::size_t count, const
     const std::size_t extra = pos == std::string::npos ? pos : text.find_first_not_of(" \t\n", pos);
     if (extra != std::string::npos)
         findings.Report("S304", line,
-                        "setup reads " + std::string(what) + " and drops the rest: " +
-                            Quoted(text.substr(extra, text.find_last_not_of(" \t\n") + 1 - extra)));
+                        {what, Quoted(text.substr(extra, text.find_last_not_of(" \t\n") + 1 - extra))});
 }
 
 void CheckLineShapes(const ScriptReading& reading, Findings& findings)
@@ -222,10 +186,7 @@ void CheckLineShapes(const ScriptReading& reading, Findings& findings)
         if (line.kind == ScriptLineKind::Other)
             CheckRemark(line, findings);
         else if (line.kind == ScriptLineKind::BadHeader)
-            findings.Report("S205", line.number,
-                            "this line starts with \"@\" but no SOH follows, so setup ends the "
-                            "current module here and drops its file lines up to the next header; "
-                            "begin a remark with another character");
+            findings.Report("S205", line.number);
         else if (line.kind == ScriptLineKind::Header)
             CheckHeader(line, reading.headers[line.header], findings);
         else if (line.header >= 0 && files[i])

@@ -14,10 +14,7 @@ void CheckPlatforms(const ScriptReading& reading, const std::vector<int>& allowe
         if (KeptSomewhere(reading, static_cast<int>(h)))
             continue;
         const HeaderLine& header = reading.headers[h];
-        findings.Report("S206", header.line,
-                        "module " + Quoted(header.name) +
-                            " is on none of the platforms that line 4 allows (" + PlatformList(allowed) +
-                            "), so setup never installs it");
+        findings.Report("S206", header.line, {Quoted(header.name), PlatformList(allowed)});
     }
 }
 
@@ -32,10 +29,8 @@ void CheckBoxes(const ScriptReading& reading, const std::vector<int>& allowed, F
         const HeaderLine& header = reading.headers[index];
         const bool inNoType = !header.numbers[kTypical] && !header.numbers[kMinimum];
         findings.Report("S207", header.line,
-                        "module " + Quoted(header.name) + " has no box in Custom on " + PlatformList(kinds) +
-                            ": only the first ten modules of the list (the last ten of the script) "
-                            "get one, and a Custom installation always installs the others" +
-                            (inNoType ? ", though neither Typical nor Minimum installs it" : ""));
+                        {Quoted(header.name), PlatformList(kinds),
+                         inNoType ? ", though neither Typical nor Minimum installs it" : ""});
     }
 }
 
@@ -54,14 +49,10 @@ void CheckContents(const ScriptReading& reading, const std::vector<int>& allowed
     }
     for (const auto& [index, first] : sameName)
         findings.Report("S209", reading.headers[index].line,
-                        "module " + Quoted(reading.headers[index].name) +
-                            " has the name of the module of line " + std::to_string(first) +
-                            ": the Custom page shows two boxes of one label");
+                        {Quoted(reading.headers[index].name), std::to_string(first)});
     for (std::size_t h = 0; h < reading.headers.size(); ++h)
         if (reading.headers[h].pieces.empty() && KeptSomewhere(reading, static_cast<int>(h)))
-            findings.Report("S208", reading.headers[h].line,
-                            "module " + Quoted(reading.headers[h].name) +
-                                " has no file lines: its installation installs nothing");
+            findings.Report("S208", reading.headers[h].line, {Quoted(reading.headers[h].name)});
 }
 
 } // namespace

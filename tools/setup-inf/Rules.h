@@ -1,5 +1,5 @@
-// The checker's rules: a stable id each, its severity and one line on what it finds. Findings name
-// their rule; `--disable ID` or a remark line "setup-inf: disable ID..." in the script silences one.
+// The checker's rules: a stable id each, its severity and the text of its findings, which is also
+// its summary. `--disable ID` or a remark line "setup-inf: disable ID..." in the script silences one.
 #pragma once
 
 #include <string>
@@ -12,9 +12,11 @@ enum class Severity { Warning, Error };
 struct Rule {
     const char* id;
     Severity severity;
-    const char* summary;
+    const char* text; // "{}" for each detail of a finding
 };
 
 const std::vector<Rule>& Rules();
 // The rule of that id, or null.
 const Rule* FindRule(const std::string& id);
+// A finding's text: the rule's with its details in place, or with "..." for those not given.
+std::string RuleText(const Rule& rule, const std::vector<std::string>& details);

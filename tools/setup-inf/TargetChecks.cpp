@@ -67,14 +67,8 @@ void CheckSameTargets(const PlatformReading& platform, Findings& findings)
         const Placed& first = *group[0];
         byShortKey[ShortKey(target)].push_back(&first);
         for (std::size_t i = 1; i < group.size(); ++i) {
-            const std::string text = "this file goes to the same place as the one of line " +
-                                     std::to_string(first.fileAt->line) + ", " + first.target +
-                                     ": the one placed later replaces it, or is skipped as not newer";
-            if (InstalledTogether(*first.at, *group[i]->at))
-                findings.Report("S401", group[i]->fileAt->line, text);
-            else
-                findings.Report("S402", group[i]->fileAt->line,
-                                text + " (in a Custom installation with both ticked)");
+            findings.Report(InstalledTogether(*first.at, *group[i]->at) ? "S401" : "S402",
+                            group[i]->fileAt->line, {std::to_string(first.fileAt->line), first.target});
         }
     }
     for (const auto& [key, group] : byShortKey)
@@ -84,8 +78,7 @@ void CheckSameTargets(const PlatformReading& platform, Findings& findings)
                 const int a = std::min(group[i]->fileAt->line, group[j]->fileAt->line);
                 if (!meeting.empty())
                     findings.Report("S403", std::max(group[i]->fileAt->line, group[j]->fileAt->line),
-                                    "this file may go to the same place as the one of line " +
-                                        std::to_string(a) + ": " + meeting);
+                                    {std::to_string(a), meeting});
             }
 }
 
@@ -95,14 +88,8 @@ void CheckDirectories(const PlatformReading& platform, std::set<int>& reported, 
         for (const Placed& p : PlaceFiles(platform, selection).files) {
             if (p.missingDir.empty() || !p.fileAt->whole || !reported.insert(p.fileAt->line).second)
                 continue;
-            const std::string text = "setup makes only the last level of " + p.dir + ", and no file placed " +
-                                     "before this one makes " + p.missingDir + " (" +
-                                     PlatformName(platform.kind) + ", " + SelectionName(selection) +
-                                     "): give a file line further down the " + "script a destination in it";
-            if (p.module->system)
-                findings.Report("S405", p.fileAt->line, text + ", unless every machine has it");
-            else
-                findings.Report("S404", p.fileAt->line, text);
+            findings.Report(p.module->system ? "S405" : "S404", p.fileAt->line,
+                            {p.dir, p.missingDir, PlatformName(platform.kind), SelectionName(selection)});
         }
 }
 
@@ -131,12 +118,8 @@ void CheckUninstaller(const PlatformReading& platform, Gaps& gaps, Findings& fin
                 continue;
             if (!AtTop(module, file)) {
                 findings.Report("S406", file.line,
-                                std::string("this installs the uninstaller as ") +
-                                    (module.entry->system ? kSystemDirName : kInstallDirName) + "\\" +
-                                    file.entry->dest +
-                                    ", but the uninstall command that setup registers "
-                                    "runs " +
-                                    kInstallDirName + "\\Uninstall.exe");
+                                {std::string(module.entry->system ? kSystemDirName : kInstallDirName) + "\\" +
+                                 file.entry->dest});
             } else if (!top || Selects(Selection::Typical, module)) {
                 top = &file;
             }
@@ -161,16 +144,9 @@ void ReportGaps(const ScriptReading& reading, const Gaps& gaps, Findings& findin
     for (const auto& [where, kinds] : gaps) {
         const std::string on = kinds.size() == allowed.size() ? "" : " on " + PlatformList(kinds);
         if (where.first == 0)
-            findings.Report(
-                "S407", 1,
-                "no file line installs Uninstall.exe at the top of the install directory" + on +
-                    ", where the uninstall command that setup registers runs it: add one with the "
-                    "destination (NULL) to a module of every installation type");
+            findings.Report("S407", 1, {on});
         else
-            findings.Report("S408", where.first,
-                            "a " + where.second + " installation" + on +
-                                " leaves out this module and with it Uninstall.exe, but still registers "
-                                "the uninstall command that runs it");
+            findings.Report("S408", where.first, {where.second, on});
     }
 }
 
