@@ -3,6 +3,7 @@
 
 #include "platform/PlatformKinds.h"
 
+#include <cstdlib>
 #include <sstream>
 
 namespace {
@@ -70,4 +71,34 @@ std::string PlatformList(const std::vector<int>& kinds)
 const char* BaseName(const HeaderLine& header)
 {
     return header.numbers[kSystem] ? "the system directory" : "the install directory";
+}
+
+bool ReadsAsWritten(const std::string& fileLine, int shortcutKindRead)
+{
+    const std::vector<std::string> fields = SohFields(fileLine);
+    std::vector<long> kind;
+    return fields.size() >= 7 && WrittenNumbers(fields[4], 1, kind) && kind[0] == shortcutKindRead;
+}
+
+bool WrittenNumbers(const std::string& text, std::size_t count, std::vector<long>& numbers)
+{
+    std::istringstream words(text);
+    std::string word;
+    numbers.clear();
+    while (numbers.size() < count && words >> word) {
+        char* end = nullptr;
+        const long value = std::strtol(word.c_str(), &end, 10);
+        if (*end != '\0')
+            return false;
+        numbers.push_back(value);
+    }
+    return numbers.size() == count;
+}
+
+std::string NumbersText(const int* numbers, std::size_t count)
+{
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += (i ? " " : "") + std::to_string(numbers[i]);
+    return text;
 }

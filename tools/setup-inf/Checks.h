@@ -36,5 +36,13 @@ std::vector<int> AllowedKinds(const ScriptReading& reading);
 bool KeptSomewhere(const ScriptReading& reading, int header);
 // "NT 3.x, NT 4".
 std::string PlatformList(const std::vector<int>& kinds);
+// A file line with all its SOH bytes whose shortcut kind reads as written: the checks of its
+// names look at it only then, since its shape is reported already otherwise.
+bool ReadsAsWritten(const std::string& fileLine, int shortcutKindRead);
+// The first `count` blank-separated words of the text as the integers an author means by them
+// (a sign allowed); false when there are fewer, or one is not an integer.
+bool WrittenNumbers(const std::string& text, std::size_t count, std::vector<long>& numbers);
+// "1 0 1": numbers as a finding quotes them.
+std::string NumbersText(const int* numbers, std::size_t count);
 // "the install directory" or "the system directory", for the module of a header.
 const char* BaseName(const HeaderLine& header);

@@ -2,7 +2,7 @@
 #include "setup-inf/Commands.h"
 
 #include "setup-inf/Checks.h"
-#include "setup-inf/PlanText.h"
+#include "setup-inf/Placement.h"
 
 #include "platform/PlatformKinds.h"
 

@@ -3,6 +3,7 @@
 #include "setup-inf/Checks.h"
 
 #include "script/FileNamePart.h"
+#include "script/InstallPlan.h"
 
 #include <cstring>
 
@@ -23,14 +24,6 @@ char BadNameCharacter(const std::string& text, const char* alsoBad = "")
             (c && std::strchr(alsoBad, c)))
             return c;
     return 0;
-}
-
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
 }
 
 std::string Trimmed(const std::string& text)
@@ -67,7 +60,7 @@ void CheckTargetName(int line, const std::string& completed, Findings& findings)
             continue;
         if (part.back() == ' ' || part.back() == '.')
             findings.Report("S315", line, {Quoted(completed), part.back() == ' ' ? "a space" : "a dot"});
-        std::string stem = Upper(part.substr(0, part.find('.')));
+        std::string stem = Folded(part.substr(0, part.find('.')));
         stem.erase(stem.find_last_not_of(' ') + 1);
         for (const char* device : devices)
             if (stem == device)
@@ -114,7 +107,7 @@ void CheckDest(int line, const FileLineReading& file, const std::string& base, F
         findings.Report("S310", line, {base});
         return;
     }
-    if (dest != "(NULL)" && Upper(Trimmed(dest)) == "(NULL)") {
+    if (dest != "(NULL)" && Folded(Trimmed(dest)) == "(NULL)") {
         findings.Report("S309", line, {Quoted(dest)});
         return;
     }

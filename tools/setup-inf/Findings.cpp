@@ -64,17 +64,12 @@ int Findings::Count(Severity severity) const
         found.begin(), found.end(), [severity](const Finding& f) { return f.rule->severity == severity; }));
 }
 
+// Other control bytes become ^X with the rest of the finding.
 std::string Quoted(const std::string& text)
 {
     std::string quoted = "\"";
-    for (char c : text) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        if (c == '\n')
-            quoted += "\\n"; // the line end that a field without its closing SOH takes in
-        else if (byte < 0x20)
-            quoted += std::string("^") + static_cast<char>(byte + '@');
-        else
-            quoted += c;
-    }
+    for (char c : text)
+        quoted +=
+            c == '\n' ? "\\n" : std::string(1, c); // the line end a field without its closing SOH takes in
     return quoted + "\"";
 }

@@ -31,3 +31,8 @@ struct Plan {
 };
 
 Plan PlaceFiles(const PlatformReading& platform, Selection selection);
+
+// The plan as show prints it: the modules in list order with their Custom boxes, the files in
+// placement order with their targets and shortcuts, and the uninstall log; or the reader's refusal
+// for that platform (then `refused` is set).
+std::string PlanText(const ScriptReading& reading, int kind, Selection selection, bool& refused);

@@ -102,6 +102,18 @@ ScriptReading::ScriptReading(const ScriptText& script) : script(script)
     }
 }
 
+std::vector<std::string> SohFields(const std::string& line)
+{
+    std::vector<std::string> fields(1);
+    for (char c : line) {
+        if (c == kSoh)
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
 const ReadPiece* ScriptReading::HeadLine(int index) const
 {
     int seen = 0;

@@ -4,12 +4,17 @@
 #pragma once
 
 #include "script/SetupScriptReader.h"
-#include "setup-inf/LineFields.h"
 #include "setup-inf/ScriptLines.h"
 
 #include <array>
 #include <string>
 #include <vector>
+
+// A header's numbers, in their order.
+enum HeaderNumber { kOnNT351, kOnNT4, kOnWin95, kShared, kSystem, kTypical, kMinimum, kHeaderNumbers };
+
+// The texts between SOH bytes, as the author wrote them: [0] before the first, [1] after it, ...
+std::vector<std::string> SohFields(const std::string& line);
 
 // One piece of a line as the reader read it.
 struct ReadPiece {

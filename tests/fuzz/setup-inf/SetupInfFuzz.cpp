@@ -3,7 +3,7 @@
 // and stay one line; a finding of no rule aborts in Findings itself.
 #include "platform/PlatformKinds.h"
 #include "setup-inf/Checks.h"
-#include "setup-inf/PlanText.h"
+#include "setup-inf/Placement.h"
 
 #include <cstdint>
 #include <cstdlib>
