@@ -13,7 +13,7 @@ public:
     explicit PieceRecorder(ScriptReading& reading) : reading(reading) {}
     void OnLine(const ScriptLineEvent& e) override
     {
-        ReadPiece piece{e.number, e.continued, e.text, 0, e.kind, e.fate};
+        ReadPiece piece{e.number, e.continued, e.text, 0, e.kind};
         if (e.kind == ScriptLineKind::Format)
             reading.format = e.format;
         if (e.fate == LineFate::PastEnd)

@@ -23,7 +23,6 @@ struct ReadPiece {
     std::string text;       // with the newline, when it reached it
     std::size_t length = 0; // the whole line's characters with its newline (on every piece)
     ScriptLineKind kind = ScriptLineKind::Other;
-    LineFate fate = LineFate::Ignored;
     int header = -1; // Header: its index; File: the index of the header above it, or -1
     int endedBy = 0; // File without a header: the "@" line without SOH that ended it, 0 if none
 
