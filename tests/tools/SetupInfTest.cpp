@@ -355,7 +355,7 @@ TEST(SetupInf, FindingsOfEachPitfall)
         {"clean",
          kHead + kMain +
              "^Ab^A ^Alib\\sub\\^A 0 ^A^A\n^Ac^A ^Alib\\^A 1 ^AC^A\n^Ad^A ^A(NULL)^A\n^Ae^A ^Ahelp\\\\^A 0 "
-             "^A^A\n@^AOpt^A 1 1 1 0 0 0 0\n",
+             "^A^A\n@^AOpt^A 1 1 1 0 0 0 0\nrem\r\r\n",
          {}},
     };
     for (const auto& c : cases)

@@ -40,7 +40,9 @@ std::string Utf8Sequence(const std::string& text)
 // What the text of any line holds that setup reads otherwise than its author's editor shows it.
 void CheckText(const ScriptText& script, const ReadPiece& line, Findings& findings)
 {
-    if (line.text.find('\r') != std::string::npos)
+    // A CR just before the line end changes nothing; one with text after it is a line end missed.
+    const std::size_t cr = line.text.find('\r');
+    if (cr != std::string::npos && cr + 1 < line.text.size() && line.text[cr + 1] != '\n')
         findings.Report("S111", line.number);
     const bool notation = script.readableSource || script.bytes.find(kSoh) == std::string::npos;
     if (notation && line.text.find("^a") != std::string::npos)
