@@ -2,6 +2,7 @@
 // would not expect.
 #include "setup-inf/Checks.h"
 
+#include "platform/PathBuffer.h"
 #include "script/FileNamePart.h"
 #include "script/InstallPlan.h"
 
@@ -9,9 +10,10 @@
 
 namespace {
 
-constexpr std::size_t kFieldLimit = 259;
+// The reader keeps a text field in a path buffer with its terminator.
+constexpr std::size_t kFieldLimit = kPathBufferSize - 1;
 
-// A file line's names as written, whole: the reader's buffers keep 259 characters of each.
+// A file line's names as written, whole: the reader's buffers keep kFieldLimit characters of each.
 struct FileLineReading {
     std::string source, dest, shortcutName;
 };

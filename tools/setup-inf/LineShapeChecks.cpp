@@ -2,6 +2,8 @@
 // wrote, lines too long for the reader, lines it takes for remarks, file lines it drops.
 #include "setup-inf/Checks.h"
 
+#include "platform/PathBuffer.h"
+
 namespace {
 
 void CheckLength(const ReadPiece& line, Findings& findings)
@@ -77,7 +79,7 @@ void CheckHeader(const ReadPiece& line, const HeaderLine& header, Findings& find
     if (!asWritten)
         findings.Report("S201", line.number, {NumbersText(read.data(), kHeaderNumbers)});
     const std::size_t length = header.name.size();
-    if (length > 259)
+    if (length >= kPathBufferSize)
         findings.Report("S203", line.number, {std::to_string(length)});
     else if (length == 0)
         findings.Report("S204", line.number);
@@ -125,10 +127,11 @@ void CheckFileLine(const ReadPiece& line, const FileAt& read, Findings& findings
     };
     const FileEntry& entry = *read.entry;
     // A field cut to its buffer is reported for its length.
-    compare(read.scannedDest == fields[3].substr(0, 259), "the destination as " + Quoted(read.scannedDest));
+    compare(read.scannedDest == fields[3].substr(0, kPathBufferSize - 1),
+            "the destination as " + Quoted(read.scannedDest));
     compare(kindWritten && kind[0] == entry.shortcutKind,
             "the shortcut kind as " + std::to_string(entry.shortcutKind));
-    compare(entry.shortcutName == fields[5].substr(0, 259),
+    compare(entry.shortcutName == fields[5].substr(0, kPathBufferSize - 1),
             "the shortcut name as " + Quoted(entry.shortcutName));
     if (!differ.empty())
         findings.Report("S303", line.number, {differ});
