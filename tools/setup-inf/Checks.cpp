@@ -102,3 +102,15 @@ std::string NumbersText(const int* numbers, std::size_t count)
         text += (i ? " " : "") + std::to_string(numbers[i]);
     return text;
 }
+
+std::vector<std::string> Components(const std::string& path)
+{
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = path.find('\\', start);
+        parts.push_back(path.substr(start, end - start));
+        if (end == std::string::npos)
+            return parts;
+        start = end + 1;
+    }
+}

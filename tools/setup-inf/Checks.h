@@ -44,5 +44,7 @@ bool ReadsAsWritten(const std::string& fileLine, int shortcutKindRead);
 bool WrittenNumbers(const std::string& text, std::size_t count, std::vector<long>& numbers);
 // "1 0 1": numbers as a finding quotes them.
 std::string NumbersText(const int* numbers, std::size_t count);
+// The parts of a path between its backslashes, empty ones included.
+std::vector<std::string> Components(const std::string& path);
 // "the install directory" or "the system directory", for the module of a header.
 const char* BaseName(const HeaderLine& header);

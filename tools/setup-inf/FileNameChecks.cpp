@@ -19,11 +19,10 @@ struct FileLineReading {
 };
 
 // The first character of the text that no file name can take, or 0.
-char BadNameCharacter(const std::string& text, const char* alsoBad = "")
+char BadNameCharacter(const std::string& text)
 {
     for (char c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || std::strchr("*?\"<>|", c) ||
-            (c && std::strchr(alsoBad, c)))
+        if (static_cast<unsigned char>(c) < 0x20 || std::strchr("*?\"<>|", c))
             return c;
     return 0;
 }
@@ -36,14 +35,10 @@ std::string Trimmed(const std::string& text)
 
 bool ClimbsOut(const std::string& dest)
 {
-    for (std::size_t start = 0;;) {
-        const std::size_t end = dest.find('\\', start);
-        if (dest.substr(start, end - start) == "..")
+    for (const std::string& part : Components(dest))
+        if (part == "..")
             return true;
-        if (end == std::string::npos)
-            return false;
-        start = end + 1;
-    }
+    return false;
 }
 
 // Win32 drops a trailing space or dot of a name and takes a device name for the device, so
@@ -53,11 +48,7 @@ void CheckTargetName(int line, const std::string& completed, Findings& findings)
     static const char* const devices[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
                                           "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
                                           "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
-    for (std::size_t start = 0; start <= completed.size();) {
-        std::size_t end = completed.find('\\', start);
-        end = end == std::string::npos ? completed.size() : end;
-        const std::string part = completed.substr(start, end - start);
-        start = end + 1;
+    for (const std::string& part : Components(completed)) {
         if (part.empty() || part == "." || part == "..")
             continue;
         if (part.back() == ' ' || part.back() == '.')

@@ -19,18 +19,6 @@ const char* SelectionName(Selection selection)
                                              : "Custom";
 }
 
-std::vector<std::string> Components(const std::string& path)
-{
-    std::vector<std::string> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = path.find('\\', start);
-        parts.push_back(path.substr(start, end - start));
-        if (end == std::string::npos)
-            return parts;
-        start = end + 1;
-    }
-}
-
 // The short name of one path that can stand for a long name of the other, or empty.
 std::string ShortNameMeeting(const std::string& a, const std::string& b)
 {
