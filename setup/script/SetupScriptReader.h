@@ -4,6 +4,8 @@
 #pragma once
 
 #include "script/InstallModel.h"
+#include "script/ScriptLineSource.h"
+#include "script/ScriptListener.h"
 
 #include <cstdio>
 #include <functional>
@@ -24,3 +26,7 @@ struct ScriptModel {
 // says why not. The caller opens and closes the stream.
 int ReadScriptModel(std::FILE* script, int platformKind, ScriptModel& model,
                     const std::function<void(const char*)>& report);
+
+// The same from any line source, telling a listener (when there is one) what became of each line.
+int ReadScriptModel(ScriptLineSource& source, int platformKind, ScriptModel& model,
+                    const std::function<void(const char*)>& report, ScriptListener* listener);

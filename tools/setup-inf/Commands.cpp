@@ -2,7 +2,7 @@
 #include "setup-inf/Commands.h"
 
 #include "setup-inf/Checks.h"
-#include "setup-inf/InstallPlan.h"
+#include "setup-inf/Placement.h"
 
 #include "platform/PlatformKinds.h"
 
@@ -17,13 +17,15 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kDone = 0, kFound = 1, kFailed = 2;
-constexpr char kUsage[] = "usage: setup-inf check PATH [--werror] | show PATH [--platform win95|nt351|nt4] "
-                          "[--type typical|minimum|custom] | build SOURCE OUT [--werror]";
+constexpr char kUsage[] = "usage: setup-inf check PATH [--werror] [--disable ID]... | show PATH [--platform "
+                          "win95|nt351|nt4] [--type typical|minimum|custom] | build SOURCE OUT [--werror] "
+                          "[--disable ID]... | rules";
 
 struct Options {
     std::string command;
     std::vector<std::string> paths;
     bool werror = false;
+    std::vector<std::string> disabled;
     int platform = kPlatformNT4;
     Selection selection = Selection::Typical;
 };
@@ -39,7 +41,8 @@ bool Choose(const std::map<std::string, Value>& choices, const std::string& word
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options)
 {
-    static const std::map<std::string, std::size_t> pathCounts = {{"check", 1}, {"show", 1}, {"build", 2}};
+    static const std::map<std::string, std::size_t> pathCounts = {
+        {"check", 1}, {"show", 1}, {"build", 2}, {"rules", 0}};
     if (args.empty() || !pathCounts.count(args[0]))
         return false;
     options.command = args[0];
@@ -50,6 +53,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options)
         bool good = true;
         if (arg == "--werror" && !show)
             options.werror = true;
+        else if (arg == "--disable" && !show && hasValue)
+            good = FindRule(options.disabled.emplace_back(args[++i])) != nullptr;
         else if (arg == "--platform" && show && hasValue)
             good = Choose<int>({{"win95", kPlatformWin95}, {"nt351", kPlatformNT3}, {"nt4", kPlatformNT4}},
                                args[++i], options.platform);
@@ -158,26 +163,30 @@ void WriteDefaultDirectories(const ScriptReading& reading, int kind, std::ostrea
 
 int Run(const Options& options, std::ostream& out, std::string& failure)
 {
+    if (options.command == "rules") {
+        for (const Rule& rule : Rules())
+            out << rule.id << (rule.severity == Severity::Error ? " error   " : " warning ")
+                << RuleText(rule, {}) << "\n";
+        return kDone;
+    }
     Input input;
     if (!Load(options.paths[0], options.command != "build", input, failure))
         return kFailed;
     if (options.command == "show") {
         const ScriptReading reading(input.script);
-        failure = reading.fault;
         bool refused = false;
-        if (failure.empty())
-            out << InstallPlan(reading, options.platform, options.selection, refused);
-        if (failure.empty() && !refused)
+        out << PlanText(reading, options.platform, options.selection, refused);
+        if (!refused)
             WriteDefaultDirectories(reading, options.platform, out);
-        return !failure.empty() ? kFailed : refused ? kFound : kDone;
+        return refused ? kFound : kDone;
     }
     Findings findings(input.script.name);
+    for (const std::string& id : options.disabled)
+        findings.Disable(id);
     // A source copied in place of the built file: setup reads "^A" as two characters.
     if (input.shipped && input.script.readableSource && options.command == "check")
-        findings.Error(1, "this Setup.inf has \"^A\" where setup needs the SOH byte, so setup refuses it "
-                          "with \"Unknown .inf file format.\": make it with setup-inf build");
-    if (!CheckScript(input.script, input.dir, findings, failure))
-        return kFailed;
+        findings.Report("S114", 1);
+    CheckScript(input.script, input.dir, findings);
     const bool stopped = Report(findings, options.werror, out);
     if (options.command == "check")
         Summarize(findings, input, out);

@@ -14,35 +14,39 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The directory's files by their folded names, as Windows finds them.
-std::map<std::string, std::string> FilesIn(const std::string& dir)
+// The directory's files and sub-directories by their folded names, as Windows finds them.
+void ListDirectory(const std::string& dir, std::map<std::string, std::string>& files,
+                   std::set<std::string>& directories)
 {
-    std::map<std::string, std::string> files;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(dir, error))
-        if (entry.is_regular_file(error))
-            files.emplace(Folded(entry.path().filename().string()), entry.path().string());
-    return files;
+    for (const auto& entry : fs::directory_iterator(dir, error)) {
+        const std::string name = Folded(entry.path().filename().string());
+        if (entry.is_directory(error))
+            directories.insert(name);
+        else if (entry.is_regular_file(error))
+            files.emplace(name, entry.path().string());
+    }
 }
 
 } // namespace
 
 void CheckDistribution(const ScriptReading& reading, const std::string& dir, Findings& findings)
 {
-    const auto files = FilesIn(dir);
+    std::map<std::string, std::string> files;
+    std::set<std::string> directories;
+    ListDirectory(dir, files, directories);
     std::set<std::string> used = {"SETUP.EXE", "SETUP.INF"};
     for (int kind : AllowedKinds(reading))
         for (const ModuleAt& module : reading.On(kind).modules)
             for (const FileAt& file : module.files) {
                 const std::string name = FileNamePart(file.entry->source);
                 used.insert(Folded(name));
-                if (!name.empty() && !files.count(Folded(name)))
-                    findings.Error(file.line,
-                                   "the source " + Quoted(name) + " is not in the distribution directory");
+                if (directories.count(Folded(name)))
+                    findings.Report("S602", file.line, {Quoted(name)});
+                else if (!name.empty() && !files.count(Folded(name)))
+                    findings.Report("S601", file.line, {Quoted(name)});
             }
     for (const auto& [folded, path] : files)
         if (!used.count(folded))
-            findings.Add(path, 1, Severity::Warning,
-                         "no line of Setup.inf installs this file: add a file line "
-                         "for it, or leave it out of the distribution");
+            findings.Report("S603", path, 1, {});
 }

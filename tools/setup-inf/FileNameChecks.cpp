@@ -2,30 +2,29 @@
 // would not expect.
 #include "setup-inf/Checks.h"
 
+#include "platform/PathBuffer.h"
 #include "script/FileNamePart.h"
+#include "script/InstallPlan.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr std::size_t kFieldLimit = 259;
+// The reader keeps a text field in a path buffer with its terminator.
+constexpr std::size_t kFieldLimit = kPathBufferSize - 1;
+
+// A file line's names as written, whole: the reader's buffers keep kFieldLimit characters of each.
+struct FileLineReading {
+    std::string source, dest, shortcutName;
+};
 
 // The first character of the text that no file name can take, or 0.
-char BadNameCharacter(const std::string& text, const char* alsoBad = "")
+char BadNameCharacter(const std::string& text)
 {
     for (char c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || std::strchr("*?\"<>|", c) ||
-            (c && std::strchr(alsoBad, c)))
+        if (static_cast<unsigned char>(c) < 0x20 || std::strchr("*?\"<>|", c))
             return c;
     return 0;
-}
-
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
 }
 
 std::string Trimmed(const std::string& text)
@@ -36,72 +35,73 @@ std::string Trimmed(const std::string& text)
 
 bool ClimbsOut(const std::string& dest)
 {
-    for (std::size_t start = 0;;) {
-        const std::size_t end = dest.find('\\', start);
-        if (dest.substr(start, end - start) == "..")
+    for (const std::string& part : Components(dest))
+        if (part == "..")
             return true;
-        if (end == std::string::npos)
-            return false;
-        start = end + 1;
+    return false;
+}
+
+// Win32 drops a trailing space or dot of a name and takes a device name for the device, so
+// setup's copy lands under another name or nowhere, and the uninstaller's delete misses it.
+void CheckTargetName(int line, const std::string& completed, Findings& findings)
+{
+    static const char* const devices[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
+                                          "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
+                                          "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    for (const std::string& part : Components(completed)) {
+        if (part.empty() || part == "." || part == "..")
+            continue;
+        if (part.back() == ' ' || part.back() == '.')
+            findings.Report("S315", line, {Quoted(completed), part.back() == ' ' ? "a space" : "a dot"});
+        std::string stem = Folded(part.substr(0, part.find('.')));
+        stem.erase(stem.find_last_not_of(' ') + 1);
+        for (const char* device : devices)
+            if (stem == device)
+                findings.Report("S316", line, {Quoted(completed), device});
     }
 }
 
 void CheckLength(int line, const std::string& what, std::size_t length, Findings& findings)
 {
     if (length > kFieldLimit)
-        findings.Error(line,
-                       what + " has " + std::to_string(length) + " characters; setup keeps the first 259");
+        findings.Report("S308", line, {what, std::to_string(length)});
 }
 
 void CheckSource(int line, const FileLineReading& file, Findings& findings)
 {
     const std::string name = FileNamePart(file.source.c_str());
     if (file.source.empty())
-        findings.Error(line, "the source is empty: name a file of the distribution directory");
+        findings.Report("S305", line);
     else if (name != file.source)
-        findings.Warning(line, "setup copies only " + Quoted(name) +
-                                   " from the distribution directory itself: "
-                                   "the directory part of " +
-                                   Quoted(file.source) + " is not used");
+        findings.Report("S306", line, {Quoted(name), Quoted(file.source)});
     if (char c = BadNameCharacter(file.source))
-        findings.Error(line,
-                       "the source has a character that no file name can take: " + Quoted(std::string(1, c)));
+        findings.Report("S307", line, {"source", Quoted(std::string(1, c))});
     CheckLength(line, "the source", file.source.size(), findings);
 }
 
 void CheckDestShape(int line, const std::string& dest, const std::string& base, Findings& findings)
 {
     if (ClimbsOut(dest))
-        findings.Error(line,
-                       "the destination climbs out of " + base + " with \"..\": setup places files below it");
+        findings.Report("S311", line, {base});
     if (dest.find(':') != std::string::npos)
-        findings.Error(line, "the destination names a drive, but setup places it below " + base +
-                                 ", where a colon makes no valid name");
+        findings.Report("S312", line, {base});
     if (dest[0] == '\\')
-        findings.Error(line, "the destination starts with a backslash, but setup still places it below " +
-                                 base + ": leave the backslash out");
+        findings.Report("S313", line, {base});
     if (dest.find('/') != std::string::npos)
-        findings.Error(line,
-                       "the destination has a slash, which setup does not take for a directory separator: "
-                       "it makes no directory for it; write a backslash");
+        findings.Report("S314", line);
     if (char c = BadNameCharacter(dest))
-        findings.Error(line, "the destination has a character that no file name can take: " +
-                                 Quoted(std::string(1, c)));
+        findings.Report("S307", line, {"destination", Quoted(std::string(1, c))});
 }
 
 void CheckDest(int line, const FileLineReading& file, const std::string& base, Findings& findings)
 {
     const std::string& dest = file.dest;
     if (dest.empty()) {
-        findings.Error(line, "the destination is empty, so setup copies onto " + base +
-                                 " itself: write (NULL) to install the file under its source name");
+        findings.Report("S310", line, {base});
         return;
     }
-    if (dest != "(NULL)" && Upper(Trimmed(dest)) == "(NULL)") {
-        findings.Error(line,
-                       "setup takes only (NULL) in capitals and without blanks for the source's name: it "
-                       "installs this file as " +
-                           Quoted(dest));
+    if (dest != "(NULL)" && Folded(Trimmed(dest)) == "(NULL)") {
+        findings.Report("S309", line, {Quoted(dest)});
         return;
     }
     CheckDestShape(line, dest, base, findings);
@@ -119,15 +119,19 @@ void CheckDest(int line, const FileLineReading& file, const std::string& base, F
 
 void CheckFileNames(const ScriptReading& reading, Findings& findings)
 {
-    const auto& lines = reading.script.lines;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const LineRole& role = reading.roles[i];
-        if (role.kind != LineKind::File || role.header < 0 || lines[i].continued ||
-            !KeptSomewhere(reading, role.header) || SohFields(lines[i].text).size() < 7)
-            continue;
-        const FileLineReading file = ReadFileLine(lines[i].text);
-        CheckSource(lines[i].number, file, findings);
-        CheckDest(lines[i].number, file, BaseName(reading.headers[role.header]), findings);
-        CheckLength(lines[i].number, "the shortcut name", file.shortcutName.size(), findings);
-    }
+    std::vector<bool> seen(reading.lines.size());
+    for (const PlatformReading& platform : reading.platforms)
+        for (const ModuleAt& module : platform.modules)
+            for (const FileAt& at : module.files) {
+                const ReadPiece& line = reading.lines[at.piece];
+                if (line.continued || !at.whole || seen[at.piece])
+                    continue;
+                seen[at.piece] = true;
+                const std::vector<std::string> fields = SohFields(line.text);
+                const FileLineReading file{fields[1], fields[3], fields[5]};
+                CheckSource(line.number, file, findings);
+                CheckDest(line.number, file, BaseName(reading.headers[module.header]), findings);
+                CheckTargetName(line.number, at.entry->dest, findings);
+                CheckLength(line.number, "the shortcut name", file.shortcutName.size(), findings);
+            }
 }

@@ -2,6 +2,7 @@
 #include "setup-inf/Findings.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -18,13 +19,27 @@ std::string OneLine(const std::string& text)
 
 } // namespace
 
-void Findings::Add(const std::string& file, int line, Severity severity, const std::string& rawText)
+void Findings::Report(const char* id, const std::string& file, int line,
+                      const std::vector<std::string>& details)
 {
-    const std::string text = OneLine(rawText);
+    const Rule* rule = FindRule(id);
+    if (!rule)
+        std::abort(); // a finding of no rule is this program's own fault: the fuzz target looks for it
+    if (disabled.count(id))
+        return;
+    const std::string text = OneLine(RuleText(*rule, details));
     for (const Finding& old : found)
-        if (old.file == file && old.line == line && old.severity == severity && old.text == text)
+        if (old.file == file && old.line == line && old.rule == rule && old.text == text)
             return;
-    found.push_back({file, line, severity, text});
+    found.push_back({file, line, rule, text});
+}
+
+bool Findings::Disable(const std::string& rule)
+{
+    if (!FindRule(rule))
+        return false;
+    disabled.insert(rule);
+    return true;
 }
 
 std::vector<std::string> Findings::Lines() const
@@ -38,27 +53,23 @@ std::vector<std::string> Findings::Lines() const
     std::vector<std::string> lines;
     for (const Finding& f : sorted)
         lines.push_back(f.file + ":" + std::to_string(f.line) +
-                        (f.severity == Severity::Error ? ": error: " : ": warning: ") + f.text);
+                        (f.rule->severity == Severity::Error ? ": error: [" : ": warning: [") + f.rule->id +
+                        "] " + f.text);
     return lines;
 }
 
 int Findings::Count(Severity severity) const
 {
-    return static_cast<int>(std::count_if(found.begin(), found.end(),
-                                          [severity](const Finding& f) { return f.severity == severity; }));
+    return static_cast<int>(std::count_if(
+        found.begin(), found.end(), [severity](const Finding& f) { return f.rule->severity == severity; }));
 }
 
+// Other control bytes become ^X with the rest of the finding.
 std::string Quoted(const std::string& text)
 {
     std::string quoted = "\"";
-    for (char c : text) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        if (c == '\n')
-            quoted += "\\n"; // the line end that a field without its closing SOH takes in
-        else if (byte < 0x20)
-            quoted += std::string("^") + static_cast<char>(byte + '@');
-        else
-            quoted += c;
-    }
+    for (char c : text)
+        quoted +=
+            c == '\n' ? "\\n" : std::string(1, c); // the line end a field without its closing SOH takes in
     return quoted + "\"";
 }

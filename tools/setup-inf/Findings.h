@@ -1,17 +1,17 @@
-// What the checker found: one line each, "FILE:LINE: error: ..." or "FILE:LINE: warning: ...".
-// An error is a line on which setup fails or installs something other than its author meant; a
-// warning one that is probably not meant.
+// What the checker found: one line each, "FILE:LINE: error: [S101] ..." or "FILE:LINE: warning:
+// [S206] ...", the severity that of the rule.
 #pragma once
 
+#include "setup-inf/Rules.h"
+
+#include <set>
 #include <string>
 #include <vector>
-
-enum class Severity { Warning, Error };
 
 struct Finding {
     std::string file;
     int line = 0;
-    Severity severity = Severity::Error;
+    const Rule* rule = nullptr;
     std::string text;
 };
 
@@ -19,11 +19,15 @@ class Findings {
 public:
     explicit Findings(std::string script) : script(std::move(script)) {}
 
-    void Error(int line, const std::string& text) { Add(script, line, Severity::Error, text); }
-    void Warning(int line, const std::string& text) { Add(script, line, Severity::Warning, text); }
+    void Report(const char* rule, int line, const std::vector<std::string>& details = {})
+    {
+        Report(rule, script, line, details);
+    }
     // A finding about another file than the script; the same finding twice is kept once.
-    void Add(const std::string& file, int line, Severity severity,
-             const std::string& text); // control bytes as ^X
+    void Report(const char* rule, const std::string& file, int line,
+                const std::vector<std::string>& details); // control bytes as ^X
+    // Findings of the rule are left out from here on; false for an id of no rule.
+    bool Disable(const std::string& rule);
 
     // The script's findings by line, then those of other files, each in the order found.
     std::vector<std::string> Lines() const;
@@ -32,6 +36,7 @@ public:
 private:
     std::string script;
     std::vector<Finding> found;
+    std::set<std::string> disabled;
 };
 
 // A name or path as a finding quotes it.

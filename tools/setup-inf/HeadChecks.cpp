@@ -1,4 +1,5 @@
 // The first four lines, which setup reads by their position whatever they hold.
+#include "script/InstallPlan.h"
 #include "setup-inf/Checks.h"
 
 namespace {
@@ -14,66 +15,56 @@ bool LooksLikeBody(const std::string& text)
     return !text.empty() && (text[0] == '@' || text[0] == kSoh);
 }
 
-void CheckFormat(const std::string& line, Findings& findings)
+void CheckFormat(const ScriptReading& reading, Findings& findings)
 {
-    if (ReadFormat(line) < 1)
-        findings.Error(1,
-                       "setup refuses this format line with \"Unknown .inf file format.\": write ^A, a name, "
-                       "^A, one space and a number of 1 or more");
+    if (reading.format < 1)
+        findings.Report("S101", 1);
 }
 
 void CheckNames(const ScriptReading& reading, Findings& findings)
 {
     const ScriptModel& head = reading.Head();
     if (head.productName.empty())
-        findings.Error(reading.script.lines[1].number,
-                       "the product name is empty: setup names the uninstall registration, the log and the "
-                       "default destination directory after it");
-    else if (StartsWithBlank(head.productName))
-        findings.Warning(reading.script.lines[1].number,
-                         "the product name starts with a blank, which setup keeps: remove it");
+        findings.Report("S104", reading.HeadLine(1)->number);
+    else if (!PlanRegistration(head.productName).uninstallString)
+        findings.Report("S116", reading.HeadLine(1)->number, {std::to_string(head.productName.size())});
+    if (StartsWithBlank(head.productName))
+        findings.Report("S105", reading.HeadLine(1)->number, {"the product name"});
     if (StartsWithBlank(head.programFolder))
-        findings.Warning(reading.script.lines[2].number,
-                         "the Start-menu folder name starts with a blank, which setup keeps: remove it");
+        findings.Report("S105", reading.HeadLine(2)->number, {"the Start-menu folder name"});
 }
 
-void CheckPlatforms(const std::string& line, int number, Findings& findings)
+void CheckPlatforms(const ScriptReading& reading, const std::string& line, int number, Findings& findings)
 {
-    const std::array<int, 3> read = ReadPlatforms(line);
+    const ScriptModel& head = reading.Head();
+    const std::array<int, 3> read = {head.allowNT351, head.allowNT4, head.allowWin95};
     std::vector<long> written;
     const bool asWritten = WrittenNumbers(line, 3, written) && written[0] == read[0] &&
                            written[1] == read[1] && written[2] == read[2];
     const bool none = read[0] == 0 && read[1] == 0 && read[2] == 0;
     if (!asWritten)
-        findings.Error(number,
-                       "the platforms line reads as " + NumbersText(read.data(), 3) +
-                           " (NT 3.x, NT 4, Windows 95), not as written: one space between the numbers, no "
-                           "blank before the first, no sign" +
-                           (none ? "; so setup refuses to install anywhere" : ""));
+        findings.Report("S106", number,
+                        {NumbersText(read.data(), 3), none ? "; so setup refuses to install anywhere" : ""});
     else if (none)
-        findings.Error(number, "the platforms line allows no platform: setup refuses to install anywhere");
+        findings.Report("S107", number);
+    else
+        CheckExtraWords(number, line, 3, "three numbers", findings);
 }
 
 } // namespace
 
 void CheckHead(const ScriptReading& reading, Findings& findings)
 {
-    const auto& lines = reading.script.lines;
-    CheckFormat(lines.empty() ? "" : lines[0].text, findings);
-    if (lines.size() < 4)
-        findings.Error(reading.script.lastLine > 0 ? reading.script.lastLine : 1,
-                       "the script ends before its fourth line: the format line, the product name, the "
-                       "Start-menu folder and the platforms line come first, in this order");
+    CheckFormat(reading, findings);
+    if (reading.format >= 1 && !reading.HeadLine(3))
+        findings.Report("S102", reading.script.lastLine > 0 ? reading.script.lastLine : 1);
     // Past a refused format line setup reads nothing; past the end of the script, nothing is there.
-    if (lines.empty() || ReadFormat(lines[0].text) < 1 || lines.size() < 4)
+    if (reading.format < 1 || !reading.HeadLine(3))
         return;
     const char* roles[] = {"the product name", "the Start-menu folder name", "the platforms line"};
-    for (std::size_t i = 1; i < 4; ++i)
-        if (LooksLikeBody(lines[i].text))
-            findings.Error(lines[i].number, "setup reads line " + std::to_string(i + 1) + " as " +
-                                                roles[i - 1] +
-                                                " by its place, but it looks like a module header or a file "
-                                                "line: is a line missing above it?");
+    for (int i = 1; i < 4; ++i)
+        if (LooksLikeBody(reading.HeadLine(i)->text))
+            findings.Report("S103", reading.HeadLine(i)->number, {std::to_string(i + 1), roles[i - 1]});
     CheckNames(reading, findings);
-    CheckPlatforms(lines[3].text, lines[3].number, findings);
+    CheckPlatforms(reading, reading.HeadLine(3)->text, reading.HeadLine(3)->number, findings);
 }

@@ -1,72 +1,121 @@
-// Placement order and directories, as the install run and the file placement work them out.
+// The install plan over named folders, its entries tied back to the script's lines, and as show
+// prints it.
 #include "setup-inf/Placement.h"
 
-#include "script/FileNamePart.h"
+#include "platform/PlatformKinds.h"
 
-#include <set>
+#include <map>
+#include <sstream>
 
 namespace {
 
-constexpr int kCustomBoxes = 10;
-
-std::string ParentOf(const std::string& dir)
+InstallChoice ChoiceOf(int kind, Selection selection)
 {
-    const std::size_t last = dir.rfind('\\');
-    return last == std::string::npos ? "" : dir.substr(0, last);
+    InstallChoice choice{kind,
+                         selection == Selection::Typical   ? kInstallTypical
+                         : selection == Selection::Minimum ? kInstallMinimum
+                                                           : kInstallCustom,
+                         {}};
+    if (selection == Selection::Everything)
+        choice.boxes.assign(kCustomBoxes, true);
+    return choice;
 }
 
 } // namespace
 
 bool Selects(Selection selection, const ModuleAt& module)
 {
-    switch (selection) {
-    case Selection::Typical:
-        return module.entry->typical != 0;
-    case Selection::Minimum:
-        return module.entry->minimum != 0;
-    case Selection::Custom:
-        return module.position >= kCustomBoxes || module.entry->typical != 0;
-    default:
-        return true;
-    }
+    return Selects(ChoiceOf(kPlatformNT4, selection), *module.entry, module.position);
 }
 
-std::vector<Placed> PlaceFiles(const PlatformReading& platform, Selection selection)
+Plan PlaceFiles(const PlatformReading& platform, Selection selection)
 {
-    std::vector<Placed> placed;
-    std::set<std::string> made; // folded, below their named folder
-    for (auto module = platform.modules.rbegin(); module != platform.modules.rend(); ++module) {
-        if (!Selects(selection, *module))
-            continue;
-        const std::string base = module->entry->system ? kSystemDirName : kInstallDirName;
-        for (auto file = module->files.rbegin(); file != module->files.rend(); ++file) {
-            const char* dest = file->entry->dest;
-            const char* name = FileNamePart(dest);
-            // The part before the file name, without its last backslash.
-            const std::string sub(dest, name > dest ? name - dest - 1 : 0);
-            Placed p{&*module, &*file, sub.empty() ? base : base + "\\" + sub, "", false, ""};
-            p.target = p.dir + "\\" + name;
-            const std::string key = Folded(base + "\\" + sub);
-            const std::string parent = ParentOf(sub);
-            if (!sub.empty() && !made.count(key)) {
-                // Only the last level is made; the folder itself is there.
-                if (parent.empty() || made.count(Folded(base + "\\" + parent))) {
-                    p.makesDir = true;
-                    made.insert(key);
-                } else {
-                    p.missingDir = base + "\\" + parent;
-                }
-            }
-            placed.push_back(p);
-        }
+    // Windows 95 has one Programs folder for both kinds of shortcut.
+    const bool win95 = platform.kind == kPlatformWin95;
+    const PlanFolders folders{kInstallDirName, kSystemDirName, "<user Programs>",
+                              win95 ? "<user Programs>" : "<common Programs>", platform.model.programFolder};
+    const InstallPlan plan = PlanInstall(platform.model.modules, platform.model.productName,
+                                         ChoiceOf(platform.kind, selection), folders);
+    std::map<const FileEntry*, std::pair<const ModuleAt*, const FileAt*>> lines;
+    for (const ModuleAt& module : platform.modules)
+        for (const FileAt& file : module.files)
+            lines[file.entry] = {&module, &file};
+    Plan placed{{}, plan.log};
+    for (const PlannedFile& file : plan.files) {
+        const auto [module, at] = lines.at(file.file);
+        placed.files.push_back({file, module, at});
     }
     return placed;
 }
 
-std::string Folded(std::string text)
+namespace {
+
+const char* SelectionTitle(Selection selection)
 {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
+    switch (selection) {
+    case Selection::Typical:
+        return "Typical";
+    case Selection::Minimum:
+        return "Minimum";
+    default:
+        return "Custom, with the boxes as they are first shown";
+    }
+}
+
+void WriteModules(std::ostream& out, const PlatformReading& platform, Selection selection)
+{
+    out << "Modules, in list order:\n";
+    for (auto module = platform.modules.rbegin(); module != platform.modules.rend(); ++module) {
+        const ModuleEntry& entry = *module->entry;
+        out << "  " << entry.name << ": ";
+        if (module->position < kCustomBoxes)
+            out << "box " << module->position + 1
+                << (entry.typical ? ", ticked at first" : ", not ticked at first");
+        else
+            out << "no box";
+        if (entry.shared || entry.system)
+            out << (entry.shared && entry.system ? "; shared, system"
+                    : entry.shared               ? "; shared"
+                                                 : "; system");
+        out << (Selects(selection, *module) ? "; installed\n" : "; left out\n");
+    }
+}
+
+void WriteFile(std::ostream& out, const Placed& p, int kind, const ScriptModel& head)
+{
+    const FileEntry& file = *p.file;
+    out << "  " << p.target << " (" << p.module->name << ", line " << p.fileAt->line << ")";
+    if (!p.missingDir.empty())
+        out << ": not placed, " << p.missingDir << " does not exist";
+    else if (file.shortcutKind != 0 && kind == kPlatformNT3)
+        out << ", Program Manager item " << file.shortcutName << " in group " << head.programFolder;
+    else if (file.shortcutKind != 0)
+        out << ", shortcut "
+            << (file.shortcutKind == 1 || kind == kPlatformWin95 ? "<user Programs>" : "<common Programs>")
+            << "\\" << head.programFolder << "\\" << file.shortcutName << ".lnk";
+    out << "\n";
+}
+
+} // namespace
+
+std::string PlanText(const ScriptReading& reading, int kind, Selection selection, bool& refused)
+{
+    const PlatformReading& platform = reading.On(kind);
+    std::ostringstream out;
+    refused = platform.refused;
+    if (refused) {
+        out << "setup refuses to install on " << PlatformName(kind) << ": " << platform.message << "\n";
+        return out.str();
+    }
+    const ScriptModel& head = platform.model;
+    out << head.productName << ", on " << PlatformName(kind) << ", " << SelectionTitle(selection) << "\n";
+    WriteModules(out, platform, selection);
+    const Plan plan = PlaceFiles(platform, selection);
+    out << "Files, in placement order:\n";
+    for (const Placed& p : plan.files)
+        WriteFile(out, p, kind, head);
+    out << "Uninstall log (.UnInst.inf in " << kInstallDirName << "), a new one:\n";
+    for (const std::string& record : plan.log)
+        out << "  " << record << "\n";
+    return out.str();
 }

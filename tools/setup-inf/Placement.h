@@ -1,14 +1,13 @@
-// The install run's placement of files for one platform and installation type, on a machine that
-// has none of them yet: the modules and files in the order setup places them (newest first, so the
-// reverse of the script), each file's directory and target, and the directories it makes.
+// setup's install plan (setup/script) for one platform reading and installation type, with its
+// modules and files tied to their lines. Folders are named, since the machine is not known.
 #pragma once
 
+#include "script/InstallPlan.h"
 #include "setup-inf/ScriptReading.h"
 
 #include <string>
 #include <vector>
 
-// The machine's folders, named.
 constexpr char kInstallDirName[] = "<install dir>";
 constexpr char kSystemDirName[] = "<system dir>";
 
@@ -21,16 +20,19 @@ enum class Selection {
 
 bool Selects(Selection selection, const ModuleAt& module);
 
-struct Placed {
-    const ModuleAt* module = nullptr;
-    const FileAt* file = nullptr;
-    std::string dir;        // the file directory, under a named folder
-    std::string target;     // the file's path there
-    bool makesDir = false;  // this file's placement makes its sub-directory (a "dir" record)
-    std::string missingDir; // the directory that must exist first and does not: the file is not placed
+struct Placed : PlannedFile {
+    const ModuleAt* at = nullptr;
+    const FileAt* fileAt = nullptr;
 };
 
-std::vector<Placed> PlaceFiles(const PlatformReading& platform, Selection selection);
+struct Plan {
+    std::vector<Placed> files;    // in placement order
+    std::vector<std::string> log; // the records of a new log
+};
 
-// Upper case, as Windows compares names.
-std::string Folded(std::string text);
+Plan PlaceFiles(const PlatformReading& platform, Selection selection);
+
+// The plan as show prints it: the modules in list order with their Custom boxes, the files in
+// placement order with their targets and shortcuts, and the uninstall log; or the reader's refusal
+// for that platform (then `refused` is set).
+std::string PlanText(const ScriptReading& reading, int kind, Selection selection, bool& refused);

@@ -1,4 +1,4 @@
-// Splitting a script into the lines setup.exe's reader reads.
+// A script's bytes as setup's text-mode stream gives them.
 #include "setup-inf/ScriptLines.h"
 
 #include <cerrno>
@@ -18,21 +18,6 @@ std::string Replaced(const std::string& text, const std::string& what, const std
             return out;
         out += with;
         pos = found + what.size();
-    }
-}
-
-// What fgets gives from one line of at most kLinePieceSize characters per call.
-void AddPieces(ScriptText& script, int number, const std::string& line, bool hasNewline)
-{
-    const std::string whole = hasNewline ? line + "\n" : line;
-    const std::size_t length = whole.size();
-    for (std::size_t pos = 0; pos == 0 || pos < length; pos += kLinePieceSize) {
-        ScriptLine piece;
-        piece.number = number;
-        piece.text = whole.substr(pos, kLinePieceSize);
-        piece.continued = pos > 0;
-        piece.length = length;
-        script.lines.push_back(piece);
     }
 }
 
@@ -60,16 +45,6 @@ ScriptText MakeScriptText(const std::string& name, const std::string& contents)
     if (ctrlZ != std::string::npos)
         script.ctrlZLine = LineOf(script.bytes, ctrlZ);
 
-    const std::string& text = script.readable;
-    int number = 0;
-    for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t end = text.find('\n', pos);
-        const bool hasNewline = end != std::string::npos;
-        if (!hasNewline)
-            end = text.size();
-        AddPieces(script, ++number, text.substr(pos, end - pos), hasNewline);
-        pos = end + 1;
-    }
     script.lastLine = LineOf(script.bytes, script.bytes.size());
     if (!script.bytes.empty() && script.bytes.back() == '\n')
         --script.lastLine;

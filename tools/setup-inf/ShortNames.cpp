@@ -1,17 +1,12 @@
 // Short names as Windows makes them, far enough to tell which names can meet.
 #include "setup-inf/ShortNames.h"
 
+#include "script/InstallPlan.h"
+
 #include <cctype>
 #include <cstring>
 
 namespace {
-
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 bool ShortNameCharacter(char c)
 {
@@ -38,7 +33,7 @@ std::string AliasKey(const std::string& name)
                 out += ShortNameCharacter(c) ? c : '_';
         return out;
     };
-    return Upper(clean(stem, 6) + "~." + clean(ext, 3));
+    return Folded(clean(stem, 6) + "~." + clean(ext, 3));
 }
 
 std::string ComponentKey(const std::string& name)
@@ -46,9 +41,9 @@ std::string ComponentKey(const std::string& name)
     if (IsAliasName(name)) {
         std::string stem, ext;
         Split(name, stem, ext);
-        return Upper(stem.substr(0, stem.rfind('~')) + "~." + ext);
+        return Folded(stem.substr(0, stem.rfind('~')) + "~." + ext);
     }
-    return IsShortName(name) ? Upper(name) : AliasKey(name);
+    return IsShortName(name) ? Folded(name) : AliasKey(name);
 }
 
 } // namespace

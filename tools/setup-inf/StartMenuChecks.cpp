@@ -56,23 +56,17 @@ void CheckFolderName(const ScriptReading& reading, const std::vector<int>& kinds
     for (int kind : kinds)
         (kind == kPlatformNT3 ? groups : links) = true;
     if (folder.empty() && !kinds.empty())
-        findings.Warning(line,
-                         "the Start-menu folder name is empty: setup puts the shortcuts straight into the "
-                         "Programs folder, and Program Manager makes no group without a name");
+        findings.Report("S501", line);
     if (char c = links ? FirstOf(folder, kNotInFileNames) : 0)
-        findings.Error(line, "the Start-menu folder name has a character that a folder name cannot take: " +
-                                 CharText(c) + (c == '\\' ? " (setup makes only the last level)" : ""));
+        findings.Report("S502", line, {CharText(c), c == '\\' ? " (setup makes only the last level)" : ""});
     if (!groups)
         return;
     if (folder.size() > kProgmanNameLimit)
-        findings.Error(line, "the Program Manager group name has " + std::to_string(folder.size()) +
-                                 " characters; its commands take at most 112");
+        findings.Report("S503", line, {std::to_string(folder.size())});
     if (char c = FirstOf(folder, kProgmanStops))
-        findings.Error(line, "Program Manager cannot take " + CharText(c) +
-                                 " in a group name: its commands end the name there");
+        findings.Report("S504", line, {CharText(c)});
     if (folder.find('@') != std::string::npos)
-        findings.Warning(line, "the Program Manager group name has an \"@\", where Uninstall.exe cuts its "
-                               "uninstall record: it cannot remove the items");
+        findings.Report("S505", line);
 }
 
 void CheckShortcutName(const FileEntry& file, int line, bool links, bool items, Findings& findings)
@@ -80,31 +74,21 @@ void CheckShortcutName(const FileEntry& file, int line, bool links, bool items, 
     const std::string name = file.shortcutName;
     if (file.shortcutKind == 0) {
         if (!name.empty())
-            findings.Warning(line, "shortcut kind 0 makes no shortcut, so its name is not used: write 1 (the "
-                                   "user's Programs folder) or 2 (the common one)");
+            findings.Report("S506", line);
         return;
     }
     if (name.empty())
-        findings.Warning(line,
-                         "the shortcut has no name: setup makes it as \".lnk\", or an item without a title");
+        findings.Report("S507", line);
     if (char c = links ? FirstOf(name, kNotInFileNames) : 0)
-        findings.Error(line, "the shortcut name has a character that a file name cannot take: " +
-                                 CharText(c) + "; setup cannot save the shortcut");
+        findings.Report("S508", line, {CharText(c)});
     if (!items)
         return;
     if (name.find('"') != std::string::npos)
-        findings.Error(line,
-                       "Program Manager cannot take a double quote in an item name: setup's command for it "
-                       "ends the name there");
+        findings.Report("S509", line);
     else if (char c = FirstOf(name, kProgmanStops))
-        findings.Warning(line,
-                         "Uninstall.exe cannot remove this Program Manager item: its command ends the name "
-                         "at the " +
-                             CharText(c));
+        findings.Report("S510", line, {CharText(c)});
     else if (name.size() > kProgmanItemLimit)
-        findings.Warning(line, "Uninstall.exe cannot remove this Program Manager item: its name has " +
-                                   std::to_string(name.size()) +
-                                   " characters and its command takes at most 113");
+        findings.Report("S512", line, {std::to_string(name.size())});
 }
 
 // Two shortcuts of one name in one folder: the later one replaces the first.
@@ -121,10 +105,7 @@ void CheckSameShortcuts(const PlatformReading& platform, Findings& findings)
             const auto [old, fresh] =
                 lines.emplace(Folded(entry.shortcutName) + (common ? "|c" : "|u"), file.line);
             if (!fresh)
-                findings.Error(file.line, "this shortcut has the name of the one of line " +
-                                              std::to_string(old->second) + ", " +
-                                              Quoted(entry.shortcutName) +
-                                              ", in the same place: the one made later replaces it");
+                findings.Report("S511", file.line, {std::to_string(old->second), Quoted(entry.shortcutName)});
         }
 }
 
@@ -133,8 +114,8 @@ void CheckSameShortcuts(const PlatformReading& platform, Findings& findings)
 void CheckStartMenu(const ScriptReading& reading, Findings& findings)
 {
     const std::vector<int> kinds = KindsWithShortcuts(reading);
-    const auto& lines = reading.script.lines;
-    CheckFolderName(reading, kinds, lines.size() > 2 ? lines[2].number : 3, findings);
+    const ReadPiece* folderLine = reading.HeadLine(2);
+    CheckFolderName(reading, kinds, folderLine ? folderLine->number : 3, findings);
     std::map<int, std::pair<bool, bool>> uses; // line: made as a link, made as an item
     std::map<int, const FileAt*> entries;
     for (int kind : AllowedKinds(reading)) {
@@ -146,6 +127,6 @@ void CheckStartMenu(const ScriptReading& reading, Findings& findings)
         CheckSameShortcuts(reading.On(kind), findings);
     }
     for (const auto& [line, use] : uses)
-        if (ReadsAsWritten(lines[entries[line]->piece].text))
+        if (ReadsAsWritten(reading.lines[entries[line]->piece].text, entries[line]->entry->shortcutKind))
             CheckShortcutName(*entries[line]->entry, line, use.first, use.second, findings);
 }

@@ -19,18 +19,6 @@ const char* SelectionName(Selection selection)
                                              : "Custom";
 }
 
-std::vector<std::string> Components(const std::string& path)
-{
-    std::vector<std::string> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = path.find('\\', start);
-        parts.push_back(path.substr(start, end - start));
-        if (end == std::string::npos)
-            return parts;
-        start = end + 1;
-    }
-}
-
 // The short name of one path that can stand for a long name of the other, or empty.
 std::string ShortNameMeeting(const std::string& a, const std::string& b)
 {
@@ -57,51 +45,39 @@ bool InstalledTogether(const ModuleAt& a, const ModuleAt& b)
 void CheckSameTargets(const PlatformReading& platform, Findings& findings)
 {
     std::map<std::string, std::vector<const Placed*>> byTarget, byShortKey;
-    const std::vector<Placed> placed = PlaceFiles(platform, Selection::Everything);
+    const std::vector<Placed> placed = PlaceFiles(platform, Selection::Everything).files;
     for (const Placed& p : placed)
-        if (p.file->whole)
+        if (p.fileAt->whole)
             byTarget[Folded(p.target)].push_back(&p);
     for (auto& [target, group] : byTarget) {
         std::sort(group.begin(), group.end(),
-                  [](const Placed* a, const Placed* b) { return a->file->line < b->file->line; });
+                  [](const Placed* a, const Placed* b) { return a->fileAt->line < b->fileAt->line; });
         const Placed& first = *group[0];
         byShortKey[ShortKey(target)].push_back(&first);
         for (std::size_t i = 1; i < group.size(); ++i) {
-            const std::string text = "this file goes to the same place as the one of line " +
-                                     std::to_string(first.file->line) + ", " + first.target +
-                                     ": the one placed later replaces it, or is skipped as not newer";
-            if (InstalledTogether(*first.module, *group[i]->module))
-                findings.Error(group[i]->file->line, text);
-            else
-                findings.Warning(group[i]->file->line, text + " (in a Custom installation with both ticked)");
+            findings.Report(InstalledTogether(*first.at, *group[i]->at) ? "S401" : "S402",
+                            group[i]->fileAt->line, {std::to_string(first.fileAt->line), first.target});
         }
     }
     for (const auto& [key, group] : byShortKey)
         for (std::size_t i = 0; i < group.size(); ++i)
             for (std::size_t j = 0; j < i; ++j) {
                 const std::string meeting = ShortNameMeeting(group[i]->target, group[j]->target);
-                const int a = std::min(group[i]->file->line, group[j]->file->line);
+                const int a = std::min(group[i]->fileAt->line, group[j]->fileAt->line);
                 if (!meeting.empty())
-                    findings.Warning(std::max(group[i]->file->line, group[j]->file->line),
-                                     "this file may go to the same place as the one of line " +
-                                         std::to_string(a) + ": " + meeting);
+                    findings.Report("S403", std::max(group[i]->fileAt->line, group[j]->fileAt->line),
+                                    {std::to_string(a), meeting});
             }
 }
 
 void CheckDirectories(const PlatformReading& platform, std::set<int>& reported, Findings& findings)
 {
     for (Selection selection : {Selection::Typical, Selection::Minimum, Selection::Everything})
-        for (const Placed& p : PlaceFiles(platform, selection)) {
-            if (p.missingDir.empty() || !p.file->whole || !reported.insert(p.file->line).second)
+        for (const Placed& p : PlaceFiles(platform, selection).files) {
+            if (p.missingDir.empty() || !p.fileAt->whole || !reported.insert(p.fileAt->line).second)
                 continue;
-            const std::string text = "setup makes only the last level of " + p.dir + ", and no file placed " +
-                                     "before this one makes " + p.missingDir + " (" +
-                                     PlatformName(platform.kind) + ", " + SelectionName(selection) +
-                                     "): give a file line further down the " + "script a destination in it";
-            if (p.module->entry->system)
-                findings.Warning(p.file->line, text + ", unless every machine has it");
-            else
-                findings.Error(p.file->line, text);
+            findings.Report(p.module->system ? "S405" : "S404", p.fileAt->line,
+                            {p.dir, p.missingDir, PlatformName(platform.kind), SelectionName(selection)});
         }
 }
 
@@ -129,12 +105,9 @@ void CheckUninstaller(const PlatformReading& platform, Gaps& gaps, Findings& fin
             if (!IsUninstaller(*file.entry))
                 continue;
             if (!AtTop(module, file)) {
-                findings.Error(file.line, std::string("this installs the uninstaller as ") +
-                                              (module.entry->system ? kSystemDirName : kInstallDirName) +
-                                              "\\" + file.entry->dest +
-                                              ", but the uninstall command that setup registers "
-                                              "runs " +
-                                              kInstallDirName + "\\Uninstall.exe");
+                findings.Report("S406", file.line,
+                                {std::string(module.entry->system ? kSystemDirName : kInstallDirName) + "\\" +
+                                 file.entry->dest});
             } else if (!top || Selects(Selection::Typical, module)) {
                 top = &file;
             }
@@ -159,15 +132,9 @@ void ReportGaps(const ScriptReading& reading, const Gaps& gaps, Findings& findin
     for (const auto& [where, kinds] : gaps) {
         const std::string on = kinds.size() == allowed.size() ? "" : " on " + PlatformList(kinds);
         if (where.first == 0)
-            findings.Error(1,
-                           "no file line installs Uninstall.exe at the top of the install directory" + on +
-                               ", where the uninstall command that setup registers runs it: add one with the "
-                               "destination (NULL) to a module of every installation type");
+            findings.Report("S407", 1, {on});
         else
-            findings.Error(where.first,
-                           "a " + where.second + " installation" + on +
-                               " leaves out this module and with it Uninstall.exe, but still registers "
-                               "the uninstall command that runs it");
+            findings.Report("S408", where.first, {where.second, on});
     }
 }
 

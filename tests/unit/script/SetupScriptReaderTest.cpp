@@ -13,10 +13,15 @@
 
 namespace {
 
-// A script read from text; the model is freed when the reading goes.
+// A script read from text, through a stream as setup.exe reads it and from memory as the checker
+// does: the two must give the same model. The model is freed when the reading goes.
 struct Reading {
     Reading(const std::string& text, int platformKind)
     {
+        ScriptModel fromText;
+        TextLineSource source(text);
+        const int textResult = ReadScriptModel(
+            source, platformKind, fromText, [](const char*) {}, nullptr);
         std::FILE* file = std::tmpfile();
         if (!file) {
             ADD_FAILURE() << "no temporary file";
@@ -27,6 +32,9 @@ struct Reading {
         result = ReadScriptModel(file, platformKind, model,
                                  [this](const char* message) { messages.push_back(message); });
         std::fclose(file);
+        EXPECT_EQ(textResult, result);
+        EXPECT_EQ(ModelText(fromText.modules), ModelText(model.modules));
+        FreeModuleList(fromText.modules);
     }
     ~Reading() { FreeModuleList(model.modules); }
 
@@ -219,6 +227,63 @@ TEST(SetupScriptReader, FieldsOfAnyLengthStayInTheirBuffers)
         EXPECT_EQ(f->shortcutKind, 1) << n;
         EXPECT_EQ(f->shortcutName, title) << n;
         EXPECT_EQ(m->files->source, source.substr(0, 259)) << n; // an unclosed field at the end
+    }
+}
+
+// What the listener is told of each line: number (+ for a line's remainder), kind, fate and what
+// was made or what ended the module.
+struct Told : ScriptListener {
+    void OnLine(const ScriptLineEvent& e) override
+    {
+        static const char* kinds[] = {"format", "name", "folder", "platforms",
+                                      "header", "bad",  "file",   "other"};
+        static const char* fates[] = {"read",     "past end",  "refused", "kept",
+                                      "not here", "no module", "ignored"};
+        text += (text.empty() ? "" : ", ") + std::to_string(e.number) + (e.continued ? "+ " : " ") +
+                kinds[static_cast<int>(e.kind)] + " " + fates[static_cast<int>(e.fate)];
+        if (e.kind == ScriptLineKind::Header)
+            text += std::string(" ") + e.module->name;
+        if (e.file)
+            text += std::string(" ") + e.scannedDest + ">" + e.file->dest + " in " + e.module->name;
+        if (e.endedBy)
+            text += " after " + std::to_string(e.endedBy);
+    }
+    std::string text;
+};
+
+TEST(SetupScriptReader, TheListenerIsToldWhatBecameOfEachLine)
+{
+    const std::string head = SOH "S" SOH " 1\nP\nF\n1 1 0\n";
+    const std::string fileA = SOH "a" SOH " " SOH "(NULL)" SOH " 0 " SOH SOH "\n";
+    const struct {
+        const char* what;
+        std::string text;
+        int kind;
+        const char* told;
+    } cases[] = {
+        {"unknown format", SOH "S" SOH "\n", kPlatformNT4, "1 format refused"},
+        {"ends early", SOH "S" SOH " 1\nP", kPlatformNT4,
+         "1 format read, 2 name read, 3 folder past end, 4 platforms past end"},
+        {"refused", head + "@" SOH "M" SOH " 1 1 1 0 0 0 0\n", kPlatformWin95,
+         "1 format read, 2 name read, 3 folder read, 4 platforms refused"},
+        {"kept, dropped, ignored",
+         head + fileA + "@" SOH "M" SOH " 1 1 1 0 0 0 0\n" + fileA + "rem\n@ x\n" + fileA +
+             "@" SOH "N" SOH " 0 1 0 0 0 0 0\n" + fileA,
+         kPlatformNT3,
+         "1 format read, 2 name read, 3 folder read, 4 platforms read, 5 file no module, 6 header kept M, "
+         "7 file kept (NULL)>a in M, 8 other ignored, 9 bad ignored, 10 file no module after 9, "
+         "11 header not here N, 12 file no module after 11"},
+        {"a long line's remainder", head + std::string(779, 'x') + fileA, kPlatformNT4,
+         "1 format read, 2 name read, 3 folder read, 4 platforms read, 5 other ignored, 5+ file no module"},
+    };
+    for (const auto& c : cases) {
+        Told told;
+        ScriptModel model;
+        TextLineSource source(c.text);
+        ReadScriptModel(
+            source, c.kind, model, [](const char*) {}, &told);
+        FreeModuleList(model.modules);
+        EXPECT_EQ(told.text, c.told) << c.what;
     }
 }
 
