@@ -12,6 +12,7 @@
 #include "engine/VifBits.h"
 #include "framework/WinApp.h"
 #include "script/FileNamePart.h"
+#include "script/UnreachableNames.h"
 
 #include <cstring>
 #include <string>
@@ -134,6 +135,15 @@ void MakeStartMenuEntry(const InstallContext& install, const FileEntry* file, co
     WriteShortcutRecord(log, link.c_str());
 }
 
+// "Failed to install file: SRC --> DEST" with the names of the result's bits.
+void ShowInstallFailure(const char* srcDir, const char* srcName, const std::string& fileDir,
+                        const char* destName, DWORD result)
+{
+    const std::string failure = std::string("Failed to install file: ") + srcDir + "\\" + srcName + " --> " +
+                                fileDir + "\\" + destName + "\r\nFlags = " + VifFlagNames(result);
+    AfxMessageBox(failure.c_str());
+}
+
 } // namespace
 
 bool InstallFile(InstallContext& install, const ModuleEntry* module, const FileEntry* file)
@@ -153,6 +163,12 @@ bool InstallFile(InstallContext& install, const ModuleEntry* module, const FileE
         SearchDuplicates(destName, curDir);
 
     const std::string fileDir = FileDirectory(module->system ? SystemDir : install.installDir, subDir);
+    // A name the system would change (a trailing space or dot, a device) puts the file where no
+    // shortcut or uninstall finds it: refused as a file that cannot be created, nothing logged.
+    if (CheckPath(file->dest) != UnreachableName::None) {
+        ShowInstallFailure(srcDir, srcName, fileDir, destName, VIF_CANNOTCREATE);
+        return false;
+    }
     if (!subDir.empty() && install.runDirectories.Create(fileDir))
         WriteDirRecord(install.log, fileDir.c_str());
     if (!curDir[0])
@@ -182,9 +198,7 @@ bool InstallFile(InstallContext& install, const ModuleEntry* module, const FileE
             if (replacement == Replacement::Scheduled)
                 install.rebootNeeded = 1;
         } else if (second != 0) {
-            std::string failure = std::string("Failed to install file: ") + srcDir + "\\" + srcName +
-                                  " --> " + fileDir + "\\" + destName + "\r\nFlags = " + VifFlagNames(second);
-            AfxMessageBox(failure.c_str());
+            ShowInstallFailure(srcDir, srcName, fileDir, destName, second);
             return false;
         }
     }

@@ -5,6 +5,7 @@
 #include "platform/PathBuffer.h"
 #include "script/FileNamePart.h"
 #include "script/InstallPlan.h"
+#include "script/UnreachableNames.h"
 
 #include <cstring>
 
@@ -45,19 +46,21 @@ bool ClimbsOut(const std::string& dest)
 // setup's copy lands under another name or nowhere, and the uninstaller's delete misses it.
 void CheckTargetName(int line, const std::string& completed, Findings& findings)
 {
-    static const char* const devices[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
-                                          "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
-                                          "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
     for (const std::string& part : Components(completed)) {
-        if (part.empty() || part == "." || part == "..")
-            continue;
-        if (part.back() == ' ' || part.back() == '.')
-            findings.Report("S315", line, {Quoted(completed), part.back() == ' ' ? "a space" : "a dot"});
-        std::string stem = Folded(part.substr(0, part.find('.')));
-        stem.erase(stem.find_last_not_of(' ') + 1);
-        for (const char* device : devices)
-            if (stem == device)
-                findings.Report("S316", line, {Quoted(completed), device});
+        const char* device = nullptr;
+        switch (CheckComponent(part, &device)) {
+        case UnreachableName::TrailingSpace:
+            findings.Report("S315", line, {Quoted(completed), "a space"});
+            break;
+        case UnreachableName::TrailingDot:
+            findings.Report("S315", line, {Quoted(completed), "a dot"});
+            break;
+        case UnreachableName::Device:
+            findings.Report("S316", line, {Quoted(completed), device});
+            break;
+        case UnreachableName::None:
+            break;
+        }
     }
 }
 

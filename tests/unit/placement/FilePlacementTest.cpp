@@ -257,6 +257,7 @@ TEST_F(Placement, SkippedAndFailedFilesLeaveNoRecord)
         Hold hold;
         bool placed;
         Messages shown;
+        const char* dest = "lib.dll";
     } cases[] = {
         {"equal dates", 10, 10, FILE_ATTRIBUTE_NORMAL, Nothing, false, kNone},
         {"a later copy in place", 10, 20, FILE_ATTRIBUTE_NORMAL, Nothing, false, kNone},
@@ -283,6 +284,23 @@ TEST_F(Placement, SkippedAndFailedFilesLeaveNoRecord)
          Source,
          false,
          {"Copy failed.", "Copy failed.", "Copy failed."}},
+        // Names the system would change: the file would land where no uninstall reaches it.
+        {"a device name",
+         10,
+         0,
+         FILE_ATTRIBUTE_NORMAL,
+         Nothing,
+         false,
+         {Failure("lib.dll", install, "aux.dll", "VIF_CANNOTCREATE")},
+         "aux.dll"},
+        {"a trailing dot",
+         10,
+         0,
+         FILE_ATTRIBUTE_NORMAL,
+         Nothing,
+         false,
+         {Failure("lib.dll", install + "\\doc.", "lib.dll", "VIF_CANNOTCREATE")},
+         "doc.\\lib.dll"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -301,7 +319,7 @@ TEST_F(Placement, SkippedAndFailedFilesLeaveNoRecord)
             ASSERT_TRUE(held->Holding());
         }
 
-        EXPECT_EQ(Install(0, 0, "lib.dll", "lib.dll", 1, "Library"), c.placed);
+        EXPECT_EQ(Install(0, 0, "lib.dll", c.dest, 1, "Library"), c.placed);
         EXPECT_EQ(messages, c.shown);
         held.reset();
         EXPECT_EQ(WrittenOnDay(target), c.placed ? c.sourceDay : c.currentDay);
