@@ -108,12 +108,11 @@ const std::vector<Rule>& Rules()
          "the destination has a slash, which setup does not take for a directory separator: it makes no "
          "directory for it; write a backslash"},
         {"S315", E,
-         "the destination {} has a name that ends in {}: Windows drops it from the file it makes, so the "
-         "uninstaller cannot delete the file"},
+         "the destination {} has a name that ends in {}, which Windows would drop: setup refuses the file "
+         "(\"Failed to install file\", VIF_CANNOTCREATE)"},
         {"S316", E,
-         "the destination {} names the device {}, not a file: setup cannot install it and the uninstaller "
-         "cannot "
-         "delete it; choose another name"},
+         "the destination {} names the device {}, not a file: setup refuses the file (\"Failed to install "
+         "file\", VIF_CANNOTCREATE); choose another name"},
         {"S317", E,
          "the line ends after the source: a file line has a source, a destination, a shortcut kind and a "
          "shortcut name"},
