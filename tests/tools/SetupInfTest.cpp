@@ -311,16 +311,16 @@ TEST(SetupInf, FindingsOfEachPitfall)
          kHead + kMain +
              "^Aa^A ^Aa.txt ^A 0 ^A^A\n^Ab.^A ^A(NULL)^A 0 ^A^A\n^Aaux.hlp^A ^A(NULL)^A 0 ^A^A\n^Ac^A "
              "^ACom1\\c^A 0 ^A^A\n^Acon1^A ^A(NULL)^A 0 ^A^A\n",
-         {"t:7: error: [S315] the destination \"a.txt \" has a name that ends in a space: Windows drops it "
-          "from "
-          "the file it makes, so the uninstaller cannot delete the file",
-          "t:8: error: [S315] the destination \"b.\" has a name that ends in a dot: Windows drops it from "
-          "the "
-          "file it makes, so the uninstaller cannot delete the file",
-          "t:9: error: [S316] the destination \"aux.hlp\" names the device AUX, not a file: setup cannot "
-          "install it and the uninstaller cannot delete it; choose another name",
-          "t:10: error: [S316] the destination \"Com1\\c\" names the device COM1, not a file: setup cannot "
-          "install it and the uninstaller cannot delete it; choose another name"}},
+         {"t:7: error: [S315] the destination \"a.txt \" has a name that ends in a space, which Windows "
+          "would drop: setup refuses the file (\"Failed to install file\", VIF_CANNOTCREATE)",
+          "t:8: error: [S315] the destination \"b.\" has a name that ends in a dot, which Windows would "
+          "drop: setup refuses the file (\"Failed to install file\", VIF_CANNOTCREATE)",
+          "t:9: error: [S316] the destination \"aux.hlp\" names the device AUX, not a file: setup refuses "
+          "the file (\"Failed to install file\", VIF_CANNOTCREATE); "
+          "choose another name",
+          "t:10: error: [S316] the destination \"Com1\\c\" names the device COM1, not a file: setup refuses "
+          "the file (\"Failed to install file\", VIF_CANNOTCREATE); "
+          "choose another name"}},
         {"text an editor shows otherwise",
          "^AS^A 1\nObstg\xc3\xa4rten\nF\n1 1 1\n" + kMain + "^aa^a ^a(NULL)^a 0 ^a^a\n",
          {"t:2: warning: [S113] this line holds UTF-8 text (\"\xc3\xa4\" is 2 bytes), which setup reads in "
