@@ -7,6 +7,7 @@
 #include "engine/SystemFolders.h"
 #include "engine/UninstallLog.h"
 #include "platform/ScopedWin.h"
+#include "script/InstallPlan.h"
 #include "wizard/InstallSheet.h"
 #include "wizard/ProgressDlg.h"
 #include "wizard/Splash.h"
@@ -17,25 +18,24 @@
 
 namespace {
 
-const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-
 void CopyPath(char (&buffer)[kPathBufferSize], const std::string& text)
 {
     lstrcpynA(buffer, text.c_str(), kPathBufferSize);
 }
 
-// Whether the wizard's choice installs the module at position `index` of the list. Modules past
-// the custom page's ten boxes have no box, so a Custom installation always takes them.
-bool IsSelected(const ModuleEntry& module, int index, const CInstallSheet& sheet)
+// The wizard's choice as the install plan takes it: the type and the Custom page's boxes.
+InstallChoice ChoiceOf(const CInstallSheet& sheet)
 {
-    switch (sheet.installTypeTab.installType) {
-    case kTypicalInstall:
-        return module.typical != 0;
-    case kMinimumInstall:
-        return module.minimum != 0;
-    default:
-        return index >= kModuleBoxes || sheet.modulesTab.checks[index] != 0;
-    }
+    static_assert(kModuleBoxes == kCustomBoxes, "the Custom page has a box for each module the plan asks");
+    static_assert(int{kTypicalInstall} == kInstallTypical && int{kMinimumInstall} == kInstallMinimum &&
+                      int{kCustomInstall} == kInstallCustom,
+                  "the wizard's types are the plan's");
+    InstallChoice choice;
+    choice.platformKind = PlatformKind;
+    choice.installType = sheet.installTypeTab.installType;
+    for (int box = 0; box < kModuleBoxes; ++box)
+        choice.boxes.push_back(sheet.modulesTab.checks[box] != 0);
+    return choice;
 }
 
 // While it lives, the application knows the progress window, for the messages shown over it.
@@ -74,10 +74,11 @@ private:
 // 16 bits wide, as the progress bar's range is.
 WORD SelectModules(ModuleEntry* modules, const CInstallSheet& sheet)
 {
+    const InstallChoice choice = ChoiceOf(sheet);
     WORD fileCount = 0;
     int index = 0;
     for (ModuleEntry* module = modules; module; module = module->next, ++index) {
-        module->selected = IsSelected(*module, index, sheet) ? 1 : 0;
+        module->selected = Selects(choice, *module, index) ? 1 : 0;
         if (module->selected)
             for (FileEntry* file = module->files; file; file = file->next)
                 ++fileCount;
