@@ -74,8 +74,7 @@ TEST(SetupInf, FindingsOfEachPitfall)
         {"format refused",
          "^AS^A  1\nP\nF\n1 1 1\n" + kMain,
          {"t:1: error: [S101] setup refuses this format line with \"Unknown .inf file format.\": write ^A, a "
-          "name, "
-          "^A, one space and a number of 1 or more"}},
+          "name, ^A, one space and a number of 1 or more"}},
         {"ends early",
          "^AS^A 1\nP\n",
          {"t:2: error: [S102] the script ends before its fourth line: the format line, the product name, the "
@@ -84,17 +83,14 @@ TEST(SetupInf, FindingsOfEachPitfall)
          "^AS^A 1\nP\n1 1 1\n" + kMain,
          {kNoUninstaller,
           "t:4: error: [S103] setup reads line 4 as the platforms line by its place, but it looks like a "
-          "module "
-          "header or a file line: is a line missing above it?",
+          "module header or a file line: is a line missing above it?",
           "t:4: error: [S106] the platforms line reads as 0 1 1" + kPlatformsAs,
           "t:5: error: [S301] this file line comes before the first module header, so setup drops it: put it "
-          "below "
-          "a module header"}},
+          "below a module header"}},
         {"names",
          "^AS^A 1\n\n F\n1 1 1\n" + kMain,
          {"t:2: error: [S104] the product name is empty: setup names the uninstall registration, the log and "
-          "the "
-          "default destination directory after it",
+          "the default destination directory after it",
           "t:3: warning: [S105] the Start-menu folder name starts with a blank, which setup keeps: remove "
           "it"}},
         {"platforms: blank",
@@ -120,8 +116,7 @@ TEST(SetupInf, FindingsOfEachPitfall)
          kHead + kMain + "@^AM 1 1 1 0 0 1 1\n",
          {"t:7: error: [S202] the module name has no closing SOH (^A), so the header's numbers read as 0",
           "t:7: warning: [S206] module \"M 1 1 1 0 0 1 1\\n\" is on none of the platforms that line 4 allows "
-          "(NT "
-          "3.x, NT 4, Windows 95), so setup never installs it"}},
+          "(NT 3.x, NT 4, Windows 95), so setup never installs it"}},
         {"header: names",
          kHead + kMain + "@^A^A 1 1 1 0 0 1 1\n@^A" + kLong + "^A 1 1 1 0 0 1 1\n",
          {"t:7: warning: [S204] the module name is empty: its box in Custom has no label",
@@ -129,34 +124,27 @@ TEST(SetupInf, FindingsOfEachPitfall)
         {"@ without SOH",
          kHead + kMain + "@ remark\n^Aa^A ^A(NULL)^A 0 ^A^A\nrem\n^Ab^A ^A(NULL)^A 0 ^A^A\n",
          {"t:7: warning: [S205] this line starts with \"@\" but no SOH follows, so setup ends the current "
-          "module "
-          "here and drops its file lines up to the next header; begin a remark with another character",
+          "module here and drops its file lines up to the next header; begin a remark with another character",
           "t:8: error: [S301] this file line comes after the \"@\" line 7 without SOH, which ended its "
-          "module, so "
-          "setup drops it and the 1 file line after it: put it below a module header"}},
+          "module, so setup drops it and the 1 file line after it: put it below a module header"}},
         {"before the first header",
          kHead + "^Aa^A ^A(NULL)^A 0 ^A^A\n" + kMain,
          {"t:5: error: [S301] this file line comes before the first module header, so setup drops it: put it "
-          "below "
-          "a module header"}},
+          "below a module header"}},
         {"indented, too long, Ctrl-Z",
          kHead + kMain + " @^AM^A 1 1 1 0 0 1 1\nrem " + std::string(776, 'x') +
              "\n\x1a\n@^AM^A 1 1 1 0 0 1 1\n",
          {"t:7: error: [S110] this line starts with a blank, so setup takes it for a remark: a module header "
-          "or a "
-          "file line starts in the first column",
+          "or a file line starts in the first column",
           "t:8: error: [S108] this line has 781 characters with its line end; setup reads at most 779 at a "
-          "time and "
-          "takes the rest for a line of its own",
+          "time and takes the rest for a line of its own",
           "t:9: error: [S109] setup reads the script in text mode, which ends at this Ctrl-Z: it never reads "
-          "the "
-          "lines after it; remove the Ctrl-Z"}},
+          "the lines after it; remove the Ctrl-Z"}},
         {"file line: SOH missing",
          kHead + kMain + "^Aa\n^Ab^A\n^Ac^A ^Ad\n^Ae^A ^A(NULL)^A 0\n^Af^A ^Af^A 1\n^Ag^A ^A(NULL)^A 0 ^Ax\n",
          {"t:7: error: [S302] the source has no closing SOH (^A)",
           "t:8: error: [S317] the line ends after the source: a file line has a source, a destination, a "
-          "shortcut "
-          "kind and a shortcut name",
+          "shortcut kind and a shortcut name",
           "t:9: error: [S302] the destination has no closing SOH (^A)",
           "t:11: error: [S318] the line ends before the shortcut name: write ^A^A for none",
           "t:12: error: [S302] the shortcut name has no closing SOH (^A)"}},
@@ -167,11 +155,9 @@ TEST(SetupInf, FindingsOfEachPitfall)
         {"modules on no platform",
          "^AS^A 1\nP\nF\n1 1 0\n" + kMain + "@^AOff^A 0 0 0 0 0 1 1\n@^A95^A 0 0 1 0 0 1 1\n",
          {"t:7: warning: [S206] module \"Off\" is on none of the platforms that line 4 allows (NT 3.x, NT "
-          "4), so "
-          "setup never installs it",
+          "4), so setup never installs it",
           "t:8: warning: [S206] module \"95\" is on none of the platforms that line 4 allows (NT 3.x, NT 4), "
-          "so "
-          "setup never installs it"}},
+          "so setup never installs it"}},
         {"eleven modules",
          [] {
              std::string script = kHead + "@^AOpt^A 1 1 1 0 0 0 0\n" + kMain;
@@ -180,42 +166,33 @@ TEST(SetupInf, FindingsOfEachPitfall)
              return script;
          }(),
          {"t:5: warning: [S207] module \"Opt\" has no box in Custom on NT 3.x, NT 4, Windows 95: only the "
-          "first ten "
-          "modules of the list (the last ten of the script) get one, and a Custom installation always "
-          "installs the others, though neither Typical nor Minimum installs it"}},
+          "first ten modules of the list (the last ten of the script) get one, and a Custom installation "
+          "always installs the others, though neither Typical nor Minimum installs it"}},
         {"destinations",
          kHead + kMain +
              "^Aa^A ^A(null)^A 0 ^A^A\n^Ab^A ^A^A 0 ^A^A\n^Ac^A ^A..\\c^A 0 ^A^A\n^Ad^A ^AC:\\d^A 0 "
              "^A^A\n^Ae^A ^A\\e^A 0 ^A^A\n^Af^A ^Adoc/f^A 0 ^A^A\n^Ag^A ^Ag*^A 0 ^A^A\n",
          {"t:7: error: [S309] setup takes only (NULL) in capitals and without blanks for the source's name: "
-          "it "
-          "installs this file as \"(null)\"",
+          "it installs this file as \"(null)\"",
           "t:8: error: [S310] the destination is empty, so setup copies onto the install directory itself: "
-          "write "
-          "(NULL) to install the file under its source name",
+          "write (NULL) to install the file under its source name",
           "t:9: error: [S311] the destination climbs out of the install directory with \"..\": setup places "
-          "files "
-          "below it",
+          "files below it",
           "t:10: error: [S312] the destination names a drive, but setup places it below the install "
-          "directory, "
-          "where a colon makes no valid name",
+          "directory, where a colon makes no valid name",
           "t:11: error: [S313] the destination starts with a backslash, but setup still places it below the "
-          "install "
-          "directory: leave the backslash out",
+          "install directory: leave the backslash out",
           "t:12: error: [S314] the destination has a slash, which setup does not take for a directory "
-          "separator: it "
-          "makes no directory for it; write a backslash",
+          "separator: it makes no directory for it; write a backslash",
           "t:13: error: [S307] the destination has a character that no file name can take: \"*\""}},
         {"sources and lengths",
          kHead + kMain + "^Adisk1\\a^A ^A(NULL)^A 0 ^A^A\n^A^A ^Ab^A 0 ^A^A\n^A" + std::string(200, 'c') +
              "^A ^A" + std::string(100, 'd') + "\\^A 0 ^A^A\n^Ae^A ^A" + kLong + "^A 0 ^A^A\n",
          {"t:7: warning: [S306] setup copies only \"a\" from the distribution directory itself: the "
-          "directory part "
-          "of \"disk1\\a\" is not used",
+          "directory part of \"disk1\\a\" is not used",
           "t:8: error: [S305] the source is empty: name a file of the distribution directory",
           "t:9: error: [S308] the destination with the source's name appended has 301 characters; setup "
-          "keeps the "
-          "first 259",
+          "keeps the first 259",
           "t:10: error: [S308] the destination has 260 characters; setup keeps the first 259"}},
         {"same targets",
          kHead + kMain +
@@ -224,8 +201,7 @@ TEST(SetupInf, FindingsOfEachPitfall)
          {"t:8: error: [S401] this file goes to the same place as the one of line 7, <install dir>\\x.exe" +
               kLater,
           "t:10: warning: [S403] this file may go to the same place as the one of line 9: \"PROGRA~1.EXE\" "
-          "can be "
-          "the short name of \"programfile.exe\"",
+          "can be the short name of \"programfile.exe\"",
           "t:12: warning: [S402] this file goes to the same place as the one of line 7, <install "
           "dir>\\x.exe" +
               kLater + " (in a Custom installation with both ticked)"}},
@@ -234,25 +210,22 @@ TEST(SetupInf, FindingsOfEachPitfall)
              "^Aa^A ^Alib\\sub\\^A 0 ^A^A\n^Ab^A ^Alib\\^A 0 ^A^A\n^Ac^A ^Adoc\\^A 0 ^A^A\n^Ad^A "
              "^Adoc\\sub\\^A 0 ^A^A\n@^ASys^A 1 1 1 1 1 1 1\n^Ae^A ^Adrv\\x\\^A 0 ^A^A\n",
          {"t:10: error: [S404] setup makes only the last level of <install dir>\\doc\\sub, and no file "
-          "placed "
-          "before this one makes <install dir>\\doc (NT 3.x, Typical)" +
+          "placed before this one makes <install dir>\\doc (NT 3.x, Typical)" +
               kLevel,
           "t:12: warning: [S405] setup makes only the last level of <system dir>\\drv\\x, and no file placed "
-          "before "
-          "this one makes <system dir>\\drv (NT 3.x, Typical)" +
+          "before this one makes <system dir>\\drv (NT 3.x, Typical)" +
               kLevel + ", unless every machine has it"}},
         {"no uninstaller", kHead + "@^AM^A 1 1 1 0 0 1 1\n^Aa^A ^A(NULL)^A 0 ^A^A\n", {kNoUninstaller}},
         {"uninstaller not at the top",
          kHead + "@^AM^A 1 1 1 0 0 1 1\n^AUninstall.exe^A ^Abin\\^A 0 ^A^A\n",
-         {kNoUninstaller, "t:6: error: [S406] this installs the uninstaller as <install "
-                          "dir>\\bin\\Uninstall.exe, but the uninstall "
-                          "command that setup registers runs <install dir>\\Uninstall.exe"}},
+         {kNoUninstaller,
+          "t:6: error: [S406] this installs the uninstaller as <install dir>\\bin\\Uninstall.exe, but the "
+          "uninstall command that setup registers runs <install dir>\\Uninstall.exe"}},
         {"uninstaller left out",
          kHead + "@^AM^A 0 1 1 0 0 1 0\n^AUninstall.exe^A ^A(NULL)^A 0 ^A^A\n",
          {"t:1: error: [S407] no file line installs Uninstall.exe at the top of the install directory on NT "
-          "3.x, "
-          "where the uninstall command that setup registers runs it: add one with the destination (NULL) to "
-          "a module of every installation type",
+          "3.x, where the uninstall command that setup registers runs it: add one with the destination "
+          "(NULL) to a module of every installation type",
           "t:6: error: [S408] a Minimum installation on NT 4, Windows 95 leaves out this module and with it "
           "Uninstall.exe, but still registers the uninstall command that runs it"}},
         {"group names",
@@ -262,51 +235,40 @@ TEST(SetupInf, FindingsOfEachPitfall)
           "t:3: error: [S504] Program Manager cannot take \",\" in a group name: its commands end the name "
           "there",
           "t:3: warning: [S505] the Program Manager group name has an \"@\", where Uninstall.exe cuts its "
-          "uninstall "
-          "record: it cannot remove the items"}},
+          "uninstall record: it cannot remove the items"}},
         {"folder names",
          "^AS^A 1\nP\nA\\B\n0 1 1\n" + kMain + "^Aa^A ^Aa^A 1 ^AA^A\n",
          {"t:3: error: [S502] the Start-menu folder name has a character that a folder name cannot take: "
-          "\"\\\" "
-          "(setup makes only the last level)"}},
+          "\"\\\" (setup makes only the last level)"}},
         {"empty folder name",
          "^AS^A 1\nP\n\n1 1 1\n" + kMain + "^Aa^A ^Aa^A 1 ^AA^A\n",
          {"t:3: warning: [S501] the Start-menu folder name is empty: setup puts the shortcuts straight into "
-          "the "
-          "Programs folder, and Program Manager makes no group without a name"}},
+          "the Programs folder, and Program Manager makes no group without a name"}},
         {"shortcut names",
          kHead + kMain +
              "^Aa^A ^Aa^A 1 ^AA:B^A\n^Ab^A ^Ab^A 0 ^AB^A\n^Ac^A ^Ac^A 2 ^A^A\n^Ad^A ^Ad^A 1 ^Aa:b^A\n^Ae^A "
              "^Ae^A 2 ^Aq\"^A\n",
          {"t:7: error: [S508] the shortcut name has a character that a file name cannot take: \":\"; setup "
-          "cannot "
-          "save the shortcut",
+          "cannot save the shortcut",
           "t:8: warning: [S506] shortcut kind 0 makes no shortcut, so its name is not used: write 1 (the "
-          "user's "
-          "Programs folder) or 2 (the common one)",
+          "user's Programs folder) or 2 (the common one)",
           "t:9: warning: [S507] the shortcut has no name: setup makes it as \".lnk\", or an item without a "
           "title",
           "t:10: error: [S511] this shortcut has the name of the one of line 7, \"a:b\", in the same place: "
-          "the one "
-          "made later replaces it",
+          "the one made later replaces it",
           "t:10: error: [S508] the shortcut name has a character that a file name cannot take: \":\"; setup "
-          "cannot "
-          "save the shortcut",
+          "cannot save the shortcut",
           "t:11: error: [S508] the shortcut name has a character that a file name cannot take: \"\"\"; setup "
-          "cannot "
-          "save the shortcut",
+          "cannot save the shortcut",
           "t:11: error: [S509] Program Manager cannot take a double quote in an item name: setup's command "
-          "for it "
-          "ends the name there"}},
+          "for it ends the name there"}},
         {"item names on NT 3.x",
          "^AS^A 1\nP\nF\n1 0 0\n" + kMain + "^Aa^A ^Aa^A 1 ^AA (B)^A\n^Ab^A ^Ab^A 1 ^A" +
              std::string(113, 'b') + "^A\n^Ac^A ^Ac^A 1 ^A" + std::string(114, 'c') + "^A\n",
          {"t:7: warning: [S510] Uninstall.exe cannot remove this Program Manager item: its command ends the "
-          "name at "
-          "the \"(\"",
+          "name at the \"(\"",
           "t:9: warning: [S512] Uninstall.exe cannot remove this Program Manager item: its name has 114 "
-          "characters "
-          "and its command takes at most 113"}},
+          "characters and its command takes at most 113"}},
         {"names Windows changes or takes for devices",
          kHead + kMain +
              "^Aa^A ^Aa.txt ^A 0 ^A^A\n^Ab.^A ^A(NULL)^A 0 ^A^A\n^Aaux.hlp^A ^A(NULL)^A 0 ^A^A\n^Ac^A "
@@ -316,11 +278,9 @@ TEST(SetupInf, FindingsOfEachPitfall)
           "t:8: error: [S315] the destination \"b.\" has a name that ends in a dot, which Windows would "
           "drop: setup refuses the file (\"Failed to install file\", VIF_CANNOTCREATE)",
           "t:9: error: [S316] the destination \"aux.hlp\" names the device AUX, not a file: setup refuses "
-          "the file (\"Failed to install file\", VIF_CANNOTCREATE); "
-          "choose another name",
+          "the file (\"Failed to install file\", VIF_CANNOTCREATE); choose another name",
           "t:10: error: [S316] the destination \"Com1\\c\" names the device COM1, not a file: setup refuses "
-          "the file (\"Failed to install file\", VIF_CANNOTCREATE); "
-          "choose another name"}},
+          "the file (\"Failed to install file\", VIF_CANNOTCREATE); choose another name"}},
         {"text an editor shows otherwise",
          "^AS^A 1\nObstg\xc3\xa4rten\nF\n1 1 1\n" + kMain + "^aa^a ^a(NULL)^a 0 ^a^a\n",
          {"t:2: warning: [S113] this line holds UTF-8 text (\"\xc3\xa4\" is 2 bytes), which setup reads in "
@@ -368,11 +328,10 @@ TEST(SetupInf, DistributionDirectory)
     for (const char* name : {"setup.exe", "SETUP.INF", "uninstall.EXE", "b.dll", "extra.txt"})
         dist.Write(name, "");
     fs::create_directory(dist.path / "Docs");
-    const Lines findings =
-        Check(kHead + kMain +
-                  "^Aa.exe^A ^A(NULL)^A 0 ^A^A\n^Asub\\B.DLL^A ^A(NULL)^A 0 ^A^A\n^Adocs^A "
-                  "^A(NULL)^A 0 ^A^A\n",
-              dist.path.string());
+    const Lines findings = Check(
+        kHead + kMain +
+            "^Aa.exe^A ^A(NULL)^A 0 ^A^A\n^Asub\\B.DLL^A ^A(NULL)^A 0 ^A^A\n^Adocs^A ^A(NULL)^A 0 ^A^A\n",
+        dist.path.string());
     EXPECT_EQ(findings,
               (Lines{"t:7: error: [S601] the source \"a.exe\" is not in the distribution directory",
                      "t:8: warning: [S306] setup copies only \"B.DLL\" from the distribution directory "
@@ -380,8 +339,8 @@ TEST(SetupInf, DistributionDirectory)
                      "t:9: error: [S602] the source \"docs\" is a directory of the distribution directory: "
                      "setup copies files only; name the files in it, each on a line of its own",
                      (dist.path / "extra.txt").string() +
-                         ":1: warning: [S603] no line of Setup.inf installs this file: add a file line "
-                         "for it, or leave it out of the distribution"}));
+                         ":1: warning: [S603] no line of Setup.inf installs this file: add a file line for "
+                         "it, or leave it out of the distribution"}));
 }
 
 // The sample's plan on NT 4: its uninstall log is the one setup writes for it there.
@@ -602,8 +561,8 @@ TEST(SetupInf, Commands)
     std::ostringstream output, errors;
     dir.Write("s.in", "^AS^A 1\r\nP\nF\n1 1 1\n" + kMain);
     EXPECT_EQ(RunSetupInf({"build", src, out}, output, errors), 0) << output.str() << errors.str();
-    EXPECT_EQ(ReadFile(out), "\x01S\x01 1\r\nP\r\nF\r\n1 1 1\r\n@\x01Main\x01 1 1 1 0 0 1 1\r\n"
-                             "\x01Uninstall.exe\x01 \x01(NULL)\x01 0 \x01\x01\r\n");
+    EXPECT_EQ(ReadFile(out), "\x01S\x01 1\r\nP\r\nF\r\n1 1 1\r\n@\x01Main\x01 1 1 1 0 0 1 "
+                             "1\r\n\x01Uninstall.exe\x01 \x01(NULL)\x01 0 \x01\x01\r\n");
     // A Setup.inf reads as its source did, in a distribution directory too.
     ScratchDir dist;
     fs::copy_file(out, dist.path / "Setup.inf");

@@ -14,16 +14,13 @@ const std::vector<Rule>& Rules()
         // The file and its first four lines.
         {"S101", E,
          "setup refuses this format line with \"Unknown .inf file format.\": write ^A, a name, ^A, one space "
-         "and "
-         "a number of 1 or more"},
+         "and a number of 1 or more"},
         {"S102", E,
          "the script ends before its fourth line: the format line, the product name, the Start-menu folder "
-         "and "
-         "the platforms line come first, in this order"},
+         "and the platforms line come first, in this order"},
         {"S103", E,
          "setup reads line {} as {} by its place, but it looks like a module header or a file line: is a "
-         "line "
-         "missing above it?"},
+         "line missing above it?"},
         {"S104", E,
          "the product name is empty: setup names the uninstall registration, the log and the default "
          "destination directory after it"},
@@ -34,27 +31,23 @@ const std::vector<Rule>& Rules()
         {"S107", E, "the platforms line allows no platform: setup refuses to install anywhere"},
         {"S108", E,
          "this line has {} characters with its line end; setup reads at most 779 at a time and takes the "
-         "rest "
-         "for a line of its own"},
+         "rest for a line of its own"},
         {"S109", E,
          "setup reads the script in text mode, which ends at this Ctrl-Z: it never reads the lines after it; "
          "remove the Ctrl-Z"},
         {"S110", E,
          "this line starts with a blank, so setup takes it for a remark: a module header or a file line "
-         "starts "
-         "in the first column"},
+         "starts in the first column"},
         {"S111", E,
          "this line holds a CR without a LF after it: setup takes only CR LF or LF for a line end, so what "
          "follows the CR stays on this line; save the script with CR LF line ends"},
         {"S112", E, "\"^a\" is not SOH: the notation takes only \"^A\", in capitals"},
         {"S113", W,
          "this line holds UTF-8 text ({} is {} bytes), which setup reads in the ANSI code page, one "
-         "character "
-         "per byte: save the script in the ANSI code page"},
+         "character per byte: save the script in the ANSI code page"},
         {"S114", E,
          "this Setup.inf has \"^A\" where setup needs the SOH byte, so setup refuses it with \"Unknown .inf "
-         "file "
-         "format.\": make it with setup-inf build"},
+         "file format.\": make it with setup-inf build"},
         {"S115", W, "no rule has the id {}: see setup-inf rules"},
         {"S116", E,
          "the product name has {} characters: with more than 191 setup cannot register the uninstall "
@@ -68,8 +61,7 @@ const std::vector<Rule>& Rules()
         {"S204", W, "the module name is empty: its box in Custom has no label"},
         {"S205", W,
          "this line starts with \"@\" but no SOH follows, so setup ends the current module here and drops "
-         "its "
-         "file lines up to the next header; begin a remark with another character"},
+         "its file lines up to the next header; begin a remark with another character"},
         {"S206", W,
          "module {} is on none of the platforms that line 4 allows ({}), so setup never installs it"},
         {"S207", W,
@@ -92,12 +84,10 @@ const std::vector<Rule>& Rules()
         {"S308", E, "{} has {} characters; setup keeps the first 259"},
         {"S309", E,
          "setup takes only (NULL) in capitals and without blanks for the source's name: it installs this "
-         "file "
-         "as {}"},
+         "file as {}"},
         {"S310", E,
          "the destination is empty, so setup copies onto {} itself: write (NULL) to install the file under "
-         "its "
-         "source name"},
+         "its source name"},
         {"S311", E, "the destination climbs out of {} with \"..\": setup places files below it"},
         {"S312", E,
          "the destination names a drive, but setup places it below {}, where a colon makes no valid name"},
@@ -120,49 +110,40 @@ const std::vector<Rule>& Rules()
         // Where files land.
         {"S401", E,
          "this file goes to the same place as the one of line {}, {}: the one placed later replaces it, or "
-         "is "
-         "skipped as not newer"},
+         "is skipped as not newer"},
         {"S402", W,
          "this file goes to the same place as the one of line {}, {}: the one placed later replaces it, or "
-         "is "
-         "skipped as not newer (in a Custom installation with both ticked)"},
+         "is skipped as not newer (in a Custom installation with both ticked)"},
         {"S403", W, "this file may go to the same place as the one of line {}: {}"},
         {"S404", E,
          "setup makes only the last level of {}, and no file placed before this one makes {} ({}, {}): give "
-         "a "
-         "file line further down the script a destination in it"},
+         "a file line further down the script a destination in it"},
         {"S405", W,
          "setup makes only the last level of {}, and no file placed before this one makes {} ({}, {}): give "
-         "a "
-         "file line further down the script a destination in it, unless every machine has it"},
+         "a file line further down the script a destination in it, unless every machine has it"},
         {"S406", E,
          "this installs the uninstaller as {}, but the uninstall command that setup registers runs <install "
          "dir>\\Uninstall.exe"},
         {"S407", E,
          "no file line installs Uninstall.exe at the top of the install directory{}, where the uninstall "
-         "command "
-         "that setup registers runs it: add one with the destination (NULL) to a module of every "
-         "installation "
-         "type"},
+         "command that setup registers runs it: add one with the destination (NULL) to a module of every "
+         "installation type"},
         {"S408", E,
          "a {} installation{} leaves out this module and with it Uninstall.exe, but still registers the "
          "uninstall command that runs it"},
         // Shortcuts, the Start-menu folder and Program Manager.
         {"S501", W,
          "the Start-menu folder name is empty: setup puts the shortcuts straight into the Programs folder, "
-         "and "
-         "Program Manager makes no group without a name"},
+         "and Program Manager makes no group without a name"},
         {"S502", E, "the Start-menu folder name has a character that a folder name cannot take: {}{}"},
         {"S503", E, "the Program Manager group name has {} characters; its commands take at most 112"},
         {"S504", E, "Program Manager cannot take {} in a group name: its commands end the name there"},
         {"S505", W,
          "the Program Manager group name has an \"@\", where Uninstall.exe cuts its uninstall record: it "
-         "cannot "
-         "remove the items"},
+         "cannot remove the items"},
         {"S506", W,
          "shortcut kind 0 makes no shortcut, so its name is not used: write 1 (the user's Programs folder) "
-         "or 2 "
-         "(the common one)"},
+         "or 2 (the common one)"},
         {"S507", W, "the shortcut has no name: setup makes it as \".lnk\", or an item without a title"},
         {"S508", E,
          "the shortcut name has a character that a file name cannot take: {}; setup cannot save the "
@@ -174,18 +155,15 @@ const std::vector<Rule>& Rules()
          "Uninstall.exe cannot remove this Program Manager item: its command ends the name at the {}"},
         {"S511", E,
          "this shortcut has the name of the one of line {}, {}, in the same place: the one made later "
-         "replaces "
-         "it"},
+         "replaces it"},
         {"S512", W,
          "Uninstall.exe cannot remove this Program Manager item: its name has {} characters and its command "
-         "takes "
-         "at most 113"},
+         "takes at most 113"},
         // The distribution directory.
         {"S601", E, "the source {} is not in the distribution directory"},
         {"S602", E,
          "the source {} is a directory of the distribution directory: setup copies files only; name the "
-         "files "
-         "in it, each on a line of its own"},
+         "files in it, each on a line of its own"},
         {"S603", W,
          "no line of Setup.inf installs this file: add a file line for it, or leave it out of the "
          "distribution"},
