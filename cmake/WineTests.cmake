@@ -28,6 +28,9 @@ endfunction()
 #                  [ALLOW_NO_TESTS])
 # A GoogleTest executable that runs no test fails its entry (see corvel_no_vanishing_tests),
 # unless ALLOW_NO_TESTS: the entry that catches the suites no filter names.
+# Where Wine runs slower than on a bare machine (scripts/test in the emulated machine), the time
+# limits grow by this whole number, as the test driver's waits do by CORVEL_WAIT_SCALE.
+set(CORVEL_TEST_TIME_SCALE 1 CACHE STRING "How many times longer the tests under Wine may take")
 function(corvel_wine_test name)
   cmake_parse_arguments(W "ALLOW_NO_TESTS" "WINVER;WORKING_DIRECTORY;TIMEOUT" "COMMAND;ENVIRONMENT" ${ARGN})
   if(NOT W_WORKING_DIRECTORY)
@@ -36,6 +39,7 @@ function(corvel_wine_test name)
   if(NOT W_TIMEOUT)
     set(W_TIMEOUT 300)
   endif()
+  math(EXPR W_TIMEOUT "${W_TIMEOUT} * ${CORVEL_TEST_TIME_SCALE}")
   add_test(NAME ${name} COMMAND ${W_COMMAND} WORKING_DIRECTORY ${W_WORKING_DIRECTORY})
   set_tests_properties(${name} PROPERTIES
     FIXTURES_REQUIRED wine

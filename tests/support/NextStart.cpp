@@ -1,6 +1,7 @@
 #include "NextStart.h"
 
 #include "ScratchDir.h"
+#include "Waiting.h"
 
 #include <windows.h>
 
@@ -30,7 +31,7 @@ bool RestartWindows()
         return false;
     CloseHandle(pi.hThread);
     DWORD exitCode = 1;
-    bool ended = WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0 &&
+    bool ended = WaitForSingleObject(pi.hProcess, ui::Allowed(60000)) == WAIT_OBJECT_0 &&
                  GetExitCodeProcess(pi.hProcess, &exitCode);
     CloseHandle(pi.hProcess);
     return ended && exitCode == 0;

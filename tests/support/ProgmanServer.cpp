@@ -120,7 +120,7 @@ void ProgmanServer::Stop()
     if (!process)
         return;
     SetEvent(stop);
-    if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process, ui::Allowed(10000)) != WAIT_OBJECT_0) {
         TerminateProcess(process, 1);
         WaitForSingleObject(process, 10000);
     }

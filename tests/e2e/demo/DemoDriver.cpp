@@ -178,15 +178,15 @@ std::string Catch(SetupSession& setup, const Threads& threads, const char* capti
                   const std::function<bool(HWND)>& worth, const std::function<std::string(HWND)>& describe,
                   const char* name)
 {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < kStartMs && !setup.Program().Wait(0)) {
+    const DWORD start = GetTickCount(), allowed = ui::Allowed(kStartMs);
+    while (GetTickCount() - start < allowed && !setup.Program().Wait(0)) {
         HWND window = FindDialog(setup.Id(), caption);
         if (!window) {
             Sleep(0);
             continue;
         }
         Frozen frozen(threads);
-        while (IsWindow(window) && GetTickCount() - start < kStartMs) {
+        while (IsWindow(window) && GetTickCount() - start < allowed) {
             if (IsWindowVisible(window) && worth(window) && Drawn(window)) {
                 Photograph(window, name);
                 return describe(window);

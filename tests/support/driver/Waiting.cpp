@@ -1,6 +1,21 @@
 #include "Waiting.h"
 
+#include <cstdlib>
+
 namespace ui {
+
+DWORD Allowed(DWORD timeoutMs)
+{
+    static const DWORD scale = [] {
+        char text[16] = "";
+        const DWORD length = GetEnvironmentVariableA("CORVEL_WAIT_SCALE", text, sizeof text);
+        const unsigned long value = length && length < sizeof text ? std::strtoul(text, nullptr, 10) : 0;
+        return value >= 1 && value <= 100 ? static_cast<DWORD>(value) : 1;
+    }();
+    if (timeoutMs == INFINITE || timeoutMs > (INFINITE - 1) / scale)
+        return timeoutMs == INFINITE ? INFINITE : INFINITE - 1;
+    return timeoutMs * scale;
+}
 
 void Pause(DWORD ms)
 {
@@ -11,6 +26,7 @@ void Pause(DWORD ms)
 
 bool WaitForObject(HANDLE object, DWORD timeoutMs)
 {
+    timeoutMs = Allowed(timeoutMs);
     const DWORD start = GetTickCount();
     for (;;) {
         const DWORD waited = GetTickCount() - start;
@@ -27,6 +43,7 @@ bool WaitForObject(HANDLE object, DWORD timeoutMs)
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD intervalMs)
 {
+    timeoutMs = Allowed(timeoutMs);
     const DWORD start = GetTickCount();
     for (;;) {
         if (done())
@@ -40,7 +57,7 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD interva
 bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs, LRESULT* result)
 {
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &answer))
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, Allowed(timeoutMs), &answer))
         return false;
     if (result)
         *result = static_cast<LRESULT>(answer);

@@ -15,6 +15,11 @@ constexpr DWORD kPollMs = 20;
 // top-level window) must not hang on the driver while it waits.
 void Pause(DWORD ms);
 
+// How long the driver is willing to wait, given how long it would on a machine of normal speed:
+// stretched by CORVEL_WAIT_SCALE (a whole number) where Wine runs slower, e.g. on an emulated CPU.
+// Every bounded wait below goes through it; what a test waits for does not change.
+DWORD Allowed(DWORD timeoutMs);
+
 // Waits up to timeoutMs for a handle (a process, an event) to be signalled, answering sent
 // messages meanwhile as Pause does; true when it was signalled in time.
 bool WaitForObject(HANDLE object, DWORD timeoutMs);

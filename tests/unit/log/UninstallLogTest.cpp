@@ -4,6 +4,7 @@
 #include "engine/UninstallLog.h"
 
 #include "ScratchDir.h"
+#include "Waiting.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +103,7 @@ TEST(UninstallLog, EveryLineIsOnDiskWhenSetupDiesWithTheLogOpen)
     PROCESS_INFORMATION pi{};
     ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
     CloseHandle(pi.hThread);
-    ASSERT_EQ(WaitForSingleObject(pi.hProcess, 30000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(pi.hProcess, ui::Allowed(30000)), WAIT_OBJECT_0);
     DWORD exitCode = 0;
     GetExitCodeProcess(pi.hProcess, &exitCode);
     CloseHandle(pi.hProcess);
