@@ -23,15 +23,28 @@ bool WizardUser::Press(WizardButton button)
     return !WaitForNewPage(wizard, from, kEffectMs).empty();
 }
 
+HWND WizardUser::PageWith(int id) const
+{
+    HWND page = nullptr;
+    WaitUntil(
+        [&] {
+            page = Page();
+            HWND control = page ? GetDlgItem(page, id) : nullptr;
+            return control && IsWindowVisible(control) && IsWindowEnabled(control);
+        },
+        kEffectMs);
+    return page;
+}
+
 bool WizardUser::Click(int id, int state)
 {
-    HWND page = Page();
+    HWND page = PageWith(id);
     return ui::Click(page, id) && WaitForCheck(page, id, state, kEffectMs);
 }
 
 bool WizardUser::Type(int id, const std::string& text)
 {
-    return SetText(Page(), id, text);
+    return SetText(PageWith(id), id, text);
 }
 
 std::vector<std::string> WizardUser::Controls() const

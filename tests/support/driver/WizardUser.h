@@ -21,6 +21,9 @@ public:
 
     HWND Wizard() const { return wizard; }
     HWND Page() const { return CurrentPage(wizard); }
+    // The current page once its control id can be used: a sheet shows its page a moment after
+    // it appears, as a user sees before typing or clicking.
+    HWND PageWith(int id) const;
     std::string Title() const { return PageTitle(wizard); }
     // "title | buttons" with the buttons a user can press ("Back Next"), once the page has set
     // the expected ones (a page sets them by a posted message after it shows).
