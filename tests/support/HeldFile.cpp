@@ -1,5 +1,7 @@
 #include "HeldFile.h"
 
+#include "Waiting.h"
+
 #include <cstdio>
 
 namespace testing_support {
@@ -24,7 +26,7 @@ HeldFile HeldFile::Start(const std::string& exe, const std::string& args)
     if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
         CloseHandle(pi.hThread);
         HANDLE waits[] = {ready, pi.hProcess};
-        if (WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0)
+        if (WaitForMultipleObjects(2, waits, FALSE, ui::Allowed(10000)) == WAIT_OBJECT_0)
             held.process = pi.hProcess;
         else {
             TerminateProcess(pi.hProcess, 1);

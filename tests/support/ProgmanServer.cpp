@@ -104,7 +104,8 @@ ProgmanServer::ProgmanServer(const ProgmanServerOptions& options) : files(Unique
         process = pi.hProcess;
         HANDLE waits[] = {ready, process};
         // Not checked by connecting: the server would log that conversation too.
-        answering = WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0 && others.Silent();
+        answering =
+            WaitForMultipleObjects(2, waits, FALSE, ui::Allowed(10000)) == WAIT_OBJECT_0 && others.Silent();
     }
     CloseHandle(ready);
 }

@@ -130,6 +130,9 @@ const char* IconName(BoxIcon icon)
 
 BoxIcon RecogniseIcon(HWND box, DWORD timeoutMs)
 {
+    // The box sets its icon while it initialises, before it shows itself: a box found the moment
+    // it was made, on a slow machine, has no icon yet.
+    WaitUntil([&] { return IsWindowVisible(box) != FALSE; }, timeoutMs);
     HWND control = IconControl(box);
     LRESULT icon = 0;
     // A box without an icon hides the control or leaves it empty; an empty handle is a plain
