@@ -130,14 +130,19 @@ const char* IconName(BoxIcon icon)
 
 BoxIcon RecogniseIcon(HWND box, DWORD timeoutMs)
 {
-    // The box sets its icon while it initialises, before it shows itself: a box found the moment
-    // it was made, on a slow machine, has no icon yet.
-    WaitUntil([&] { return IsWindowVisible(box) != FALSE; }, timeoutMs);
-    HWND control = IconControl(box);
-    LRESULT icon = 0;
-    // A box without an icon hides the control or leaves it empty; an empty handle is a plain
-    // fact even across processes.
-    if (!control || !SendWithin(control, STM_GETICON, 0, 0, 5000, &icon) || !icon)
+    // The box sets its icon while it initialises, before it shows itself, yet on a slow machine a
+    // box just shown was seen with its icon control still empty: the icon is waited for. A box
+    // without an icon hides the control or leaves it empty; an empty handle is a plain fact even
+    // across processes.
+    HWND control = nullptr;
+    const bool hasIcon = WaitUntil(
+        [&] {
+            LRESULT icon = 0;
+            control = IsWindowVisible(box) ? IconControl(box) : nullptr;
+            return control && SendWithin(control, STM_GETICON, 0, 0, 5000, &icon) && icon;
+        },
+        timeoutMs);
+    if (!hasIcon)
         return BoxIcon::None;
     BoxIcon seen = BoxIcon::Unknown;
     WaitUntil([&] { return (seen = Compare(control)) != BoxIcon::Unknown; }, timeoutMs);
