@@ -135,16 +135,18 @@ bool CSetupApp::RunInstall()
     }
 
     progress.progressBar.SetRange(0, static_cast<short>(fileCount));
-    progress.progressBar.SetStep(1);
+    int filesDone = 0;
     for (ModuleEntry* module = script.modules; module; module = module->next) {
         if (!module->selected)
             continue;
+        // The module's first file is named from the start: its copy may be the longest.
+        progress.SetFileText(module->files ? module->files->dest : "");
         progress.SetStatusText(("Copying files (" + std::string(module->name) + ")...").c_str());
         for (FileEntry* file = module->files; file; file = file->next) {
             progress.SetFileText(file->dest);
-            InstallFile(module, file);
-            progress.StepIt();
             progress.ShowProgress();
+            InstallFile(module, file);
+            progress.SetFilesDone(++filesDone);
         }
         progress.ShowNow();
     }

@@ -105,14 +105,9 @@ void CProgressCtrl::SetRange(short lower, short upper)
     RepaintNow();
 }
 
-int CProgressCtrl::SetStep(int step)
+int CProgressCtrl::SetPos(int position)
 {
-    return static_cast<int>(SendMessage(PBM_SETSTEP, step));
-}
-
-int CProgressCtrl::StepIt()
-{
-    return static_cast<int>(SendMessage(PBM_STEPIT));
+    return static_cast<int>(SendMessage(PBM_SETPOS, position));
 }
 
 int CProgressCtrl::GetPos() const

@@ -45,10 +45,9 @@ public:
 
 class CProgressCtrl : public CWnd {
 public:
-    // PBM_SETRANGE (painted at once), PBM_SETSTEP and PBM_STEPIT (painted when the window is).
+    // PBM_SETRANGE (painted at once) and PBM_SETPOS (painted when the window is).
     void SetRange(short lower, short upper);
-    int SetStep(int step);
-    int StepIt();
+    int SetPos(int position);
     int GetPos() const;
 };
 

@@ -23,26 +23,14 @@ void CProgressDlg::SetStatusText(const char* text)
     ShowNow();
 }
 
-void CProgressDlg::Hold()
-{
-    if (held)
-        return;
-    fileLine.SetRedraw(FALSE);
-    progressBar.SetRedraw(FALSE);
-    held = true;
-}
-
 void CProgressDlg::SetFileText(const char* text)
 {
-    Hold();
-    fileLine.SetWindowText(text);
-    ShowProgress();
+    fileText = text;
 }
 
-void CProgressDlg::StepIt()
+void CProgressDlg::SetFilesDone(int done)
 {
-    Hold();
-    progressBar.StepIt();
+    filesDone = done;
 }
 
 void CProgressDlg::ShowProgress()
@@ -55,13 +43,15 @@ void CProgressDlg::ShowNow()
 {
     if (!m_hWnd)
         return;
-    if (held) {
-        // Redraw back on draws nothing by itself.
-        fileLine.SetRedraw(TRUE);
-        progressBar.SetRedraw(TRUE);
-        fileLine.Invalidate();
-        progressBar.Invalidate();
-        held = false;
+    // The first paint also replaces the template's placeholder text of the file line.
+    if (fileText != shownFileText || !fileLineShown) {
+        fileLine.SetWindowText(fileText.c_str());
+        shownFileText = fileText;
+        fileLineShown = true;
+    }
+    if (filesDone != shownFilesDone) {
+        progressBar.SetPos(filesDone);
+        shownFilesDone = filesDone;
     }
     RepaintNow();
     lastPaint = GetTickCount();

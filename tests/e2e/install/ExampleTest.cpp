@@ -125,22 +125,21 @@ void InstallExample(const Platform& platform)
     EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, UninstallKey("Sample Editor"), "UninstallString"),
               dest + "\\Uninstall.exe \"" + dest + "\\.UnInst.inf\"");
 
-    const std::vector<std::string> shown = {
+    // Each module's status line with its first file; its last file and the bar at its end.
+    EXPECT_TRUE(trace.Shows({
         "status Prepering to copy files",
+        "file ",
         "range 0 3",
-        "step 1",
         "status Copying files (Runtime)...",
         "file edrt.dll",
-        "stepit",
+        "pos 1",
         "status Copying files (Editor)...",
         "file help\\edit.hlp",
-        "stepit",
         "file edit.exe",
-        "stepit",
-        "file ",
+        "pos 3",
         "status Registering Uninstall program...",
-    };
-    EXPECT_EQ(trace.Lines(), shown);
+        "file ",
+    }));
 }
 
 TEST(Example, TypicalInstallOnEachWindows)

@@ -236,6 +236,25 @@ ProgressTrace::ProgressTrace() : DesktopHook(CORVEL_PROGRESS_TRACE_DLL, "Progres
 {
 }
 
+testing::AssertionResult ProgressTrace::Shows(const std::vector<std::string>& expected) const
+{
+    const std::vector<std::string> lines = Lines();
+    size_t next = 0;
+    bool extrasArePaints = true;
+    for (const std::string& line : lines) {
+        if (next < expected.size() && line == expected[next])
+            ++next;
+        else if (line.rfind("file ", 0) != 0 && line.rfind("pos ", 0) != 0)
+            extrasArePaints = false;
+    }
+    if (next == expected.size() && extrasArePaints)
+        return testing::AssertionSuccess();
+    std::string shown;
+    for (const std::string& line : lines)
+        shown += "\n  " + line;
+    return testing::AssertionFailure() << "the progress window was told:" << shown;
+}
+
 OldWindowsGaps::OldWindowsGaps(const std::string& system)
     : DesktopHook(CORVEL_OLD_WINDOWS_DLL, "OldWindowsHook", "CORVEL_OLD_WINDOWS_TRACE")
 {

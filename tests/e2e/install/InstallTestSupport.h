@@ -8,6 +8,7 @@
 #include "SetupSession.h"
 
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <set>
 #include <string>
@@ -115,6 +116,7 @@ bool InstallWithDefaults(SetupSession& setup, const std::string& dest);
 // Lines joined as the uninstall log stores them, each ended by CR LF.
 std::string LogText(const std::vector<std::string>& lines);
 
+
 // A fixture library's hook set on the whole desktop while it lives, so that the programs started
 // meanwhile load the library, with a variable of their environment naming the file it writes to.
 class DesktopHook {
@@ -135,11 +137,14 @@ private:
 };
 
 // While it lives, every change that an install run started by this process makes to its progress
-// window is written down: "status <text>", "file <text>", "range <low> <high>", "step <n>",
-// "stepit", in the order the window received them.
+// window is written down: "status <text>", "file <text>", "range <low> <high>", "pos <n>", in the
+// order the window received them.
 class ProgressTrace : public DesktopHook {
 public:
     ProgressTrace();
+    // The lines expected, in their order, and between them at most the "file" and "pos" lines of
+    // the paints that the time since the last paint decides.
+    testing::AssertionResult Shows(const std::vector<std::string>& expected) const;
 };
 
 // While it lives, setup.exe started by this process meets what Windows 95 or NT 3.51 (system:

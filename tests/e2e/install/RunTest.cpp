@@ -61,9 +61,8 @@ TEST(Run, WithNoModuleSelectedRegistersAndReportsCompletion)
     EXPECT_EQ(ReadTextFile(dest + "\\.UnInst.inf"), LogText(log));
     EXPECT_FALSE(PathExists(dest + "\\extra.txt"));
     EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, UninstallKey("Corvel None"), "DisplayName"), "Corvel None");
-    EXPECT_EQ(trace.Lines(),
-              (std::vector<std::string>{"status Prepering to copy files", "range 0 0", "step 1", "file ",
-                                        "status Registering Uninstall program..."}));
+    EXPECT_TRUE(trace.Shows(
+        {"status Prepering to copy files", "file ", "range 0 0", "status Registering Uninstall program..."}));
 }
 
 TEST(Run, ASelectedModuleWithoutFilesStillShowsItsStatus)
@@ -76,11 +75,10 @@ TEST(Run, ASelectedModuleWithoutFilesStillShowsItsStatus)
     const std::string dest = dist.Target("Empty");
     EXPECT_EQ(Install(dist, dest), std::vector<std::string>{kComplete});
     EXPECT_TRUE(PathExists(dest + "\\docs.txt"));
-    EXPECT_EQ(trace.Lines(),
-              (std::vector<std::string>{"status Prepering to copy files", "range 0 1", "step 1",
-                                        "status Copying files (Docs)...", "file docs.txt", "stepit",
-                                        "status Copying files (Empty)...", "file ",
-                                        "status Registering Uninstall program..."}));
+    EXPECT_TRUE(
+        trace.Shows({"status Prepering to copy files", "file ", "range 0 1", "status Copying files (Docs)...",
+                     "file docs.txt", "pos 1", "status Copying files (Empty)...", "file ",
+                     "status Registering Uninstall program..."}));
 }
 
 TEST(Run, AnExistingDestinationIsUsedAsItIs)
@@ -169,7 +167,7 @@ TEST(Run, ADestinationThatCannotBeCreatedEndsTheRun)
                   std::vector<std::string>{"Failed to create destination directory. Install aborted."});
         EXPECT_FALSE(PathExists(dist.Target("missing")));
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey("Corvel No Parent")));
-        EXPECT_EQ(trace.Lines(), std::vector<std::string>{"status Prepering to copy files"});
+        EXPECT_TRUE(trace.Shows({"status Prepering to copy files", "file "}));
     }
 }
 

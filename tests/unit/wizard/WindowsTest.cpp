@@ -65,37 +65,40 @@ TEST(ProgressDlg, ShowsTheRunsLinesAndItsBar)
     ASSERT_EQ(progress.fileLine.m_hWnd, progress.GetDlgItem(IDC_FILELINE));
     ASSERT_EQ(progress.progressBar.m_hWnd, progress.GetDlgItem(IDC_PROGRESSBAR));
 
-    // The order of the install run: prepare, one module of three files, register.
+    // The order of the install run: prepare, one module of three files, register. A file line
+    // and a bar kept between paints reach their controls with the next status line or ShowNow.
     struct Step {
         const char* status; // null: unchanged
-        const char* file;
-        int steps;
-        int position;
+        const char* file;   // null: unchanged
+        int done;
+        bool showNow;
+        const char* fileShown;
+        int positionShown;
     } steps[] = {
-        {"Prepering to copy files", nullptr, 0, 0},
-        {"Copying files (Program files)...", "bin\\edit.exe", 1, 1},
-        {nullptr, "bin\\edrt.dll", 1, 2},
-        {nullptr, "Help\\edit.hlp", 1, 3},
-        {"Registering Uninstall program...", "", 0, 3},
+        {"Prepering to copy files", nullptr, 0, false, "", 0}, // never the template's "Static"
+        {nullptr, "bin\\edit.exe", 0, false, "", 0},
+        {"Copying files (Program files)...", nullptr, 0, false, "bin\\edit.exe", 0},
+        {nullptr, "bin\\edrt.dll", 1, false, "bin\\edit.exe", 0},
+        {nullptr, "Help\\edit.hlp", 2, true, "Help\\edit.hlp", 2},
+        {nullptr, nullptr, 3, true, "Help\\edit.hlp", 3},
+        {"Registering Uninstall program...", "", 3, false, "", 3},
     };
     progress.progressBar.SetRange(0, 3);
-    progress.progressBar.SetStep(1);
     std::string status = "Static";
     for (const auto& s : steps) {
+        if (s.file)
+            progress.SetFileText(s.file);
+        progress.SetFilesDone(s.done);
         if (s.status) {
             progress.SetStatusText(s.status);
             status = s.status;
         }
-        if (s.file)
-            progress.SetFileText(s.file);
-        for (int i = 0; i < s.steps; ++i)
-            progress.progressBar.StepIt();
+        if (s.showNow)
+            progress.ShowNow();
         EXPECT_EQ(WindowText(progress.GetDlgItem(IDC_STATUSLINE)), status);
-        if (s.file) {
-            EXPECT_EQ(WindowText(progress.GetDlgItem(IDC_FILELINE)), s.file);
-        }
-        EXPECT_EQ(progress.progressBar.GetPos(), s.position);
-        if (s.position == 2)
+        EXPECT_EQ(WindowText(progress.GetDlgItem(IDC_FILELINE)), s.fileShown) << status;
+        EXPECT_EQ(progress.progressBar.GetPos(), s.positionShown) << status;
+        if (s.positionShown == 2)
             ui::Shoot(progress.m_hWnd, "progress");
     }
     PBRANGE range{};
@@ -116,7 +119,6 @@ TEST(ProgressDlg, EveryUpdateReachesTheScreenWithoutAMessageLoop)
     progress.SetFocus();
     progress.SetStatusText("Prepering to copy files");
     progress.progressBar.SetRange(0, 4);
-    progress.progressBar.SetStep(1);
     Sleep(300); // the window manager's own work after the first show
 
     struct Update {
@@ -128,8 +130,8 @@ TEST(ProgressDlg, EveryUpdateReachesTheScreenWithoutAMessageLoop)
          progress.statusLine.m_hWnd},
         {"file line", [&] { progress.SetFileText("bin\\edit.exe"), progress.ShowNow(); },
          progress.fileLine.m_hWnd},
-        {"bar step", [&] { progress.progressBar.StepIt(), progress.ShowNow(); }, progress.progressBar.m_hWnd},
-        {"bar step", [&] { progress.progressBar.StepIt(), progress.ShowNow(); }, progress.progressBar.m_hWnd},
+        {"bar step", [&] { progress.SetFilesDone(1), progress.ShowNow(); }, progress.progressBar.m_hWnd},
+        {"bar step", [&] { progress.SetFilesDone(2), progress.ShowNow(); }, progress.progressBar.m_hWnd},
         {"file line emptied", [&] { progress.SetFileText(""), progress.ShowNow(); },
          progress.fileLine.m_hWnd},
     };
