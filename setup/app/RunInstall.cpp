@@ -12,6 +12,7 @@
 #include "wizard/ProgressDlg.h"
 #include "wizard/Splash.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -70,20 +71,16 @@ private:
     InstallContext& install;
 };
 
-// Sets every module's `selected` flag and returns the number of files to place. The count is
-// 16 bits wide, as the progress bar's range is.
-WORD SelectModules(ModuleEntry* modules, const CInstallSheet& sheet)
+// The plan of this machine's folders and the wizard's choice; every module's `selected` flag set
+// as it says.
+InstallPlan PlanOf(ModuleEntry* modules, const InstallContext& install, const CInstallSheet& sheet)
 {
-    const InstallChoice choice = ChoiceOf(sheet);
-    WORD fileCount = 0;
-    int index = 0;
-    for (ModuleEntry* module = modules; module; module = module->next, ++index) {
-        module->selected = Selects(choice, *module, index) ? 1 : 0;
-        if (module->selected)
-            for (FileEntry* file = module->files; file; file = file->next)
-                ++fileCount;
-    }
-    return fileCount;
+    const PlanFolders folders{install.installDir, SystemDir, UserProgramFolderDir, ProgramFolderDir,
+                              install.menuFolder};
+    InstallPlan plan = PlanInstall(modules, install.productName, ChoiceOf(sheet), folders);
+    for (ModuleEntry* module = modules; module; module = module->next)
+        module->selected = std::find(plan.modules.begin(), plan.modules.end(), module) != plan.modules.end();
+    return plan;
 }
 
 } // namespace
@@ -119,7 +116,7 @@ bool CSetupApp::RunInstall()
     CopyPath(install.installDir, sheet.welcomeTab.destPath);
     CopyPath(install.menuFolder, sheet.selectFolderTab.folderName);
     install.productName = script.productName;
-    const WORD fileCount = SelectModules(script.modules, sheet);
+    const InstallPlan plan = PlanOf(script.modules, install, sheet);
 
     // Only the last level is created: a destination whose parent is missing is refused.
     install.runDirectories.Begin();
@@ -134,19 +131,19 @@ bool CSetupApp::RunInstall()
         return false;
     }
 
-    progress.progressBar.SetRange(0, static_cast<short>(fileCount));
-    int filesDone = 0;
-    for (ModuleEntry* module = script.modules; module; module = module->next) {
-        if (!module->selected)
-            continue;
+    // The bar's range is 16 bits wide.
+    progress.progressBar.SetRange(0, static_cast<short>(static_cast<WORD>(plan.files.size())));
+    size_t next = 0; // the plan's files come module by module, in the modules' order
+    for (const ModuleEntry* module : plan.modules) {
+        const auto ofModule = [&] { return next < plan.files.size() && plan.files[next].module == module; };
         // The module's first file is named from the start: its copy may be the longest.
-        progress.SetFileText(module->files ? module->files->dest : "");
+        progress.SetFileText(ofModule() ? plan.files[next].file->dest : "");
         progress.SetStatusText(("Copying files (" + std::string(module->name) + ")...").c_str());
-        for (FileEntry* file = module->files; file; file = file->next) {
-            progress.SetFileText(file->dest);
+        for (; ofModule(); ++next) {
+            progress.SetFileText(plan.files[next].file->dest);
             progress.ShowProgress();
-            InstallFile(module, file);
-            progress.SetFilesDone(++filesDone);
+            InstallFile(plan.files[next]);
+            progress.SetFilesDone(static_cast<int>(next + 1));
         }
         progress.ShowNow();
     }

@@ -29,7 +29,7 @@ public:
 
     // The run's operations, over the application's script and install context.
     int ReadSetupScript() { return ::ReadSetupScript(script); }
-    bool InstallFile(ModuleEntry* module, FileEntry* file) { return ::InstallFile(install, module, file); }
+    bool InstallFile(const PlannedFile& planned) { return ::InstallFile(install, planned); }
     DWORD CopyVersionedFile(DWORD flags, const char* srcFileName, const char* destFileName,
                             const char* srcDir, const char* destDir, char* curDir, char* tmpFile,
                             DWORD* tmpFileLen)

@@ -12,7 +12,6 @@
 #include "engine/VifBits.h"
 #include "framework/WinApp.h"
 #include "script/FileNamePart.h"
-#include "script/UnreachableNames.h"
 
 #include <cstring>
 #include <string>
@@ -57,18 +56,6 @@ void SearchDuplicates(const char* destName, char (&curDir)[kPathBufferSize])
                    "actions to resolve this possible problem.";
         AfxMessageBox(warning.c_str());
     }
-}
-
-// The base directory and the sub-directory of dest, without its trailing backslash.
-std::string FileDirectory(const char* base, const std::string& subDir)
-{
-    std::string dir(base);
-    if (subDir.empty())
-        return dir;
-    if (dir.empty() || dir.back() != '\\')
-        dir += '\\';
-    dir.append(subDir, 0, subDir.size() - 1);
-    return dir;
 }
 
 enum class Replacement { Scheduled, NotScheduled, Skipped };
@@ -146,8 +133,10 @@ void ShowInstallFailure(const char* srcDir, const char* srcName, const std::stri
 
 } // namespace
 
-bool InstallFile(InstallContext& install, const ModuleEntry* module, const FileEntry* file)
+bool InstallFile(InstallContext& install, const PlannedFile& planned)
 {
+    const ModuleEntry* module = planned.module;
+    const FileEntry* file = planned.file;
     char curDir[kPathBufferSize] = "";
     char srcDir[kPathBufferSize];
     // Win32 keeps the current directory within the path limit; one that cannot be read names no
@@ -157,23 +146,23 @@ bool InstallFile(InstallContext& install, const ModuleEntry* module, const FileE
         return false;
     const char* srcName = FileNamePart(file->source);
     const char* destName = FileNamePart(file->dest);
-    const std::string subDir(file->dest, static_cast<size_t>(destName - file->dest));
+    const bool subDir = destName > file->dest;
 
     if (module->system)
         SearchDuplicates(destName, curDir);
 
-    const std::string fileDir = FileDirectory(module->system ? SystemDir : install.installDir, subDir);
+    const std::string& fileDir = planned.dir;
     // A name the system would change (a trailing space or dot, a device) puts the file where no
     // shortcut or uninstall finds it: refused as a file that cannot be created, nothing logged.
-    if (CheckPath(file->dest) != UnreachableName::None) {
+    if (planned.refusedName) {
         ShowInstallFailure(srcDir, srcName, fileDir, destName, VIF_CANNOTCREATE);
         return false;
     }
-    if (!subDir.empty() && install.runDirectories.Create(fileDir))
+    if (subDir && install.runDirectories.Create(fileDir))
         WriteDirRecord(install.log, fileDir.c_str());
     if (!curDir[0])
         SetPathBuffer(curDir, fileDir);
-    const std::string target = JoinPath(fileDir.c_str(), destName);
+    const std::string& target = planned.target;
 
     char tmpFile[kPathBufferSize];
     DWORD tmpFileLen = sizeof tmpFile;

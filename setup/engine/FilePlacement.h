@@ -4,7 +4,8 @@
 #pragma once
 
 #include "engine/InstallContext.h"
-#include "script/InstallModel.h"
+#include "script/InstallPlan.h"
 
-// True when the file was copied or scheduled for the next start.
-bool InstallFile(InstallContext& install, const ModuleEntry* module, const FileEntry* file);
+// Carries out one file of the install plan. True when it was copied or scheduled for the next
+// start.
+bool InstallFile(InstallContext& install, const PlannedFile& planned);

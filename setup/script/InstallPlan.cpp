@@ -3,6 +3,7 @@
 #include "platform/PathBuffer.h"
 #include "platform/PlatformKinds.h"
 #include "script/FileNamePart.h"
+#include "script/UnreachableNames.h"
 
 #include <set>
 
@@ -42,7 +43,28 @@ void PlanShortcut(const FileEntry& file, const InstallChoice& choice, const Plan
     log.push_back("file 0 0 " + folder + "\\" + file.shortcutName + ".lnk");
 }
 
+// The part of dest before the file name, without its last backslash.
+std::string SubDirectory(const FileEntry& file)
+{
+    const char* name = FileNamePart(file.dest);
+    return std::string(file.dest, name > file.dest ? name - file.dest - 1 : 0);
+}
+
 } // namespace
+
+PlannedFile PlaceFile(const ModuleEntry& module, const FileEntry& file, const PlanFolders& folders)
+{
+    PlannedFile p{&module, &file, module.system ? folders.systemDir : folders.installDir, "", false, ""};
+    // dest up to its last backslash names the sub-directory; even a lone backslash joins one.
+    const char* name = FileNamePart(file.dest);
+    if (name > file.dest) {
+        if (p.dir.empty() || p.dir.back() != '\\')
+            p.dir += '\\';
+        p.dir.append(file.dest, static_cast<std::size_t>(name - file.dest - 1));
+    }
+    p.target = p.dir + "\\" + name;
+    return p;
+}
 
 UninstallRegistration PlanRegistration(const std::string& productName)
 {
@@ -90,15 +112,14 @@ InstallPlan PlanInstall(const ModuleEntry* modules, const std::string& productNa
         plan.modules.push_back(module);
         const std::string& base = module->system ? folders.systemDir : folders.installDir;
         for (const FileEntry* file = module->files; file; file = file->next) {
-            const char* name = FileNamePart(file->dest);
-            // The part of dest before the file name, without its last backslash.
-            const std::string sub(file->dest, name > file->dest ? name - file->dest - 1 : 0);
-            const bool joined = !base.empty() && base.back() == '\\';
-            PlannedFile p{module, file,  sub.empty() ? base : base + (joined ? "" : "\\") + sub,
-                          "",     false, ""};
-            p.target = p.dir + "\\" + name;
+            PlannedFile p = PlaceFile(*module, *file, folders);
+            if (CheckPath(file->dest) != UnreachableName::None) {
+                p.refusedName = true; // before anything is made for it
+                plan.files.push_back(p);
+                continue;
+            }
             // Only the last level is made; the base directory is there.
-            const std::string level = Resolved(sub);
+            const std::string level = Resolved(SubDirectory(*file));
             const std::string parent = ParentOf(level);
             if (!level.empty() && !made.count(Folded(base + "\\" + level))) {
                 if (parent.empty() || made.count(Folded(base + "\\" + parent))) {

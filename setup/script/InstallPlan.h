@@ -44,11 +44,16 @@ bool Selects(const InstallChoice& choice, const ModuleEntry& module, int positio
 struct PlannedFile {
     const ModuleEntry* module = nullptr;
     const FileEntry* file = nullptr;
-    std::string dir;        // the file directory
-    std::string target;     // the file's path in it
-    bool makesDir = false;  // its placement makes the directory
-    std::string missingDir; // the directory that must exist first and does not: the file is not placed
+    std::string dir;          // the file directory
+    std::string target;       // the file's path in it
+    bool makesDir = false;    // its placement makes the directory
+    std::string missingDir;   // the directory that must exist first and does not: the file is not placed
+    bool refusedName = false; // a name the system would change: setup refuses the file
 };
+
+// Where one file of a module goes on any machine: its directory below the install or system
+// directory, and its path there.
+PlannedFile PlaceFile(const ModuleEntry& module, const FileEntry& file, const PlanFolders& folders);
 
 struct InstallPlan {
     std::vector<const ModuleEntry*> modules; // the modules installed, in list order

@@ -85,7 +85,9 @@ void WriteFile(std::ostream& out, const Placed& p, int kind, const ScriptModel& 
 {
     const FileEntry& file = *p.file;
     out << "  " << p.target << " (" << p.module->name << ", line " << p.fileAt->line << ")";
-    if (!p.missingDir.empty())
+    if (p.refusedName)
+        out << ": not placed, setup refuses a name the system would change";
+    else if (!p.missingDir.empty())
         out << ": not placed, " << p.missingDir << " does not exist";
     else if (file.shortcutKind != 0 && kind == kPlatformNT3)
         out << ", Program Manager item " << file.shortcutName << " in group " << head.programFolder;

@@ -1,5 +1,11 @@
 #include "InstallTestSupport.h"
 
+#include "platform/PlatformKinds.h"
+#include "script/InstallPlan.h"
+#include "script/SetupScriptReader.h"
+
+#include <cstdio>
+
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -146,6 +152,35 @@ std::string UserPrograms()
 {
     return ReadString(HKEY_CURRENT_USER,
                       "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Programs");
+}
+
+std::string CommonPrograms()
+{
+    return ReadString(HKEY_LOCAL_MACHINE,
+                      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                      "Common Programs");
+}
+
+std::string PlannedLog(const std::string& scriptPath, const std::string& version, const std::string& dest)
+{
+    const int kind = version == "win95" ? kPlatformWin95 : version == "nt351" ? kPlatformNT3 : kPlatformNT4;
+    std::FILE* script = std::fopen(scriptPath.c_str(), "r");
+    if (!script)
+        return {};
+    ScriptModel model;
+    const int read = ReadScriptModel(script, kind, model, [](const char*) {});
+    std::fclose(script);
+    std::string log;
+    if (read) {
+        // Windows 95 has one Programs folder, the user's, for both kinds of shortcut.
+        const PlanFolders folders{dest, SystemDir(), UserPrograms(),
+                                  kind == kPlatformWin95 ? UserPrograms() : CommonPrograms(),
+                                  model.programFolder};
+        log =
+            LogText(PlanInstall(model.modules, model.productName, {kind, kInstallTypical, {}}, folders).log);
+    }
+    FreeModuleList(model.modules);
+    return log;
 }
 
 std::string ProgramFilesDir()

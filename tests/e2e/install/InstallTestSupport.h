@@ -98,6 +98,8 @@ std::string WindowsDir();
 std::string SystemDir();
 // The user's Start-menu Programs folder.
 std::string UserPrograms();
+// The all-users Start-menu Programs folder (Windows NT).
+std::string CommonPrograms();
 // The program files folder that the system registers.
 std::string ProgramFilesDir();
 
@@ -116,6 +118,11 @@ bool InstallWithDefaults(SetupSession& setup, const std::string& dest);
 // Lines joined as the uninstall log stores them, each ended by CR LF.
 std::string LogText(const std::vector<std::string>& lines);
 
+// The uninstall log that setup's install plan foresees for a Typical installation of the
+// script into dest (a new directory), with the script's own Start-menu folder, on Windows 95,
+// NT 3.51 or NT 4.0 (version: win95, nt351, nt40); in the log's own form. Empty when the reader
+// refuses the script there.
+std::string PlannedLog(const std::string& scriptPath, const std::string& version, const std::string& dest);
 
 // A fixture library's hook set on the whole desktop while it lives, so that the programs started
 // meanwhile load the library, with a variable of their environment naming the file it writes to.

@@ -183,6 +183,9 @@ TEST_P(RoundTrip, TheRegisteredUninstallLeavesOnlyTheDestinationDirectory)
         for (const std::string& line : expected)
             EXPECT_NE(std::find(refused.begin(), refused.end(), line), refused.end()) << line;
     }
+    // The log is the one the install plan foresees, byte for byte: setup and setup-inf's show
+    // read the script and place its files alike.
+    EXPECT_EQ(ReadTextFile(dest + "\\.UnInst.inf"), PlannedLog(dist.Dir() + "\\Setup.inf", system, dest));
     if (std::string(platform.variant) == "no-folder") {
         // The Programs folder is the system's: no record names it.
         const std::string log = ReadTextFile(dest + "\\.UnInst.inf");

@@ -82,7 +82,9 @@ protected:
     {
         ModuleEntry module = MakeModule(shared, system);
         FileEntry file = MakeFile(source, dest, shortcutKind, shortcutName);
-        const bool placed = InstallFile(context, &module, &file);
+        const PlanFolders folders{context.installDir, SystemDir, UserProgramFolderDir, ProgramFolderDir,
+                                  context.menuFolder};
+        const bool placed = InstallFile(context, PlaceFile(module, file, folders));
         messages = watcher.Take();
         return placed;
     }

@@ -37,6 +37,13 @@ TEST(InstallPlan, TheLogOfEachPlatformAndChoice)
         SOH "S" SOH " 1\nP\nF\n1 1 1\n@" SOH "M" SOH " 1 1 1 0 0 1 1\n" SOH "a" SOH " " SOH "doc\\\\sub\\" SOH
             " 0 " SOH SOH "\n" SOH "b" SOH " " SOH "doc\\" SOH " 0 " SOH SOH "\n" SOH "c" SOH " " SOH
             "lib\\x\\" SOH " 0 " SOH SOH "\n";
+    // A destination that is a lone backslash and a name: the empty sub-directory is joined as
+    // setup joins it, and nothing is made for it.
+    const std::string lone = SOH "S" SOH " 1\nP\nF\n1 1 1\n@" SOH "M" SOH " 1 1 1 0 0 1 1\n" SOH "r" SOH
+                                 " " SOH "\\" SOH " 0 " SOH SOH "\n";
+    // A device name in a new sub-directory: refused before its directory is made.
+    const std::string device = SOH "S" SOH " 1\nP\nF\n1 1 1\n@" SOH "M" SOH " 1 1 1 0 0 1 1\n" SOH "a" SOH
+                                   " " SOH "doc\\aux.hlp" SOH " 0 " SOH SOH "\n";
     const struct {
         const char* what;
         std::string script;
@@ -66,6 +73,11 @@ TEST(InstallPlan, TheLogOfEachPlatformAndChoice)
          {kPlatformNT4, kInstallTypical, {}},
          {"P", "dir C:\\Apps\\Sample", "dir C:\\Apps\\Sample\\doc", "file 0 0 C:\\Apps\\Sample\\doc\\b",
           "dir C:\\Apps\\Sample\\doc\\\\sub", "file 0 0 C:\\Apps\\Sample\\doc\\\\sub\\a"}},
+        {"a lone backslash",
+         lone,
+         {kPlatformNT4, kInstallTypical, {}},
+         {"P", "dir C:\\Apps\\Sample", "file 0 0 C:\\Apps\\Sample\\\\r"}},
+        {"a device name", device, {kPlatformNT4, kInstallTypical, {}}, {"P", "dir C:\\Apps\\Sample"}},
     };
     for (const auto& c : cases) {
         Log expected = c.log;
