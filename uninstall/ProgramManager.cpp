@@ -3,6 +3,7 @@
 #include "Console.h"
 #include "Owners.h"
 #include "portable/GroupDescription.h"
+#include "portable/ProgmanItemCommand.h"
 #include "portable/RecordKinds.h"
 
 #include <cstdio>
@@ -12,7 +13,6 @@
 namespace {
 
 // Group and item names of up to 112 characters fit every command.
-constexpr int kCommandSize = 128;
 constexpr DWORD kCommandTimeout = 10000;
 constexpr DWORD kRequestTimeout = 1000;
 
@@ -108,7 +108,7 @@ void DeleteProgmanItem(const char* group, const char* item)
             // be made active, the item is not deleted from whichever group is.
             const bool shown = Fits(std::snprintf(command, kCommandSize, "[ShowGroup(%s,1)]", group)) &&
                                Execute(instance, conversation, command, false);
-            if (!shown || !Fits(std::snprintf(command, kCommandSize, "[DeleteItem(%s)]", item)) ||
+            if (!shown || !Fits(std::snprintf(command, kCommandSize, kDeleteItemCommand, item)) ||
                 !Execute(instance, conversation, command, true))
                 Print("****DdeClientTransaction Failed");
         });

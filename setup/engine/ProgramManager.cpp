@@ -2,6 +2,7 @@
 
 #include "framework/WinApp.h"
 #include "platform/ScopedWin.h"
+#include "script/ProgmanCommands.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr size_t kGroupCommandSize = 128; // group names of up to 112 characters fit
 constexpr size_t kItemCommandSize = 1040; // title, target twice and working directory
 constexpr DWORD kGroupTimeout = 10000;
 constexpr DWORD kItemTimeout = 1000;
@@ -111,12 +111,12 @@ int AddProgmanGroup(const char* group, bool* active)
         return 1;
     ScopedConversation conv(ConnectToProgman(client.Instance(), progman.Get()));
     *active = SendCommand(client.Instance(), conv.Get(), buffer.get(), kGroupCommandSize, Terminator::Sent,
-                          kGroupTimeout, "[CreateGroup(%s)]", group);
+                          kGroupTimeout, kCreateGroupCommand, group);
     if (!*active)
         AfxMessageBox("DdeClientTransaction Failed");
     // Program Manager takes this one without its terminating NUL.
     if (SendCommand(client.Instance(), conv.Get(), buffer.get(), kGroupCommandSize, Terminator::NotSent,
-                    kGroupTimeout, "[ShowGroup(%s,1)]", group))
+                    kGroupTimeout, kShowGroupCommand, group))
         *active = true;
     return 1;
 }

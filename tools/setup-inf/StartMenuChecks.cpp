@@ -5,16 +5,20 @@
 #include "setup-inf/Placement.h"
 
 #include "platform/PlatformKinds.h"
+#include "portable/ProgmanItemCommand.h"
+#include "script/ProgmanCommands.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
 namespace {
 
-// Program Manager commands are built in 128 bytes: "[CreateGroup(%s)]" and "[ShowGroup(%s,1)]"
-// leave 112 for a group's name, the uninstaller's "[DeleteItem(%s)]" 113 for an item's.
-constexpr std::size_t kProgmanNameLimit = 112;
-constexpr std::size_t kProgmanItemLimit = 113;
+// The longest group name that setup's commands take, and item name that the uninstaller's takes.
+constexpr std::size_t kProgmanNameLimit = std::min(LongestName(kGroupCommandSize, kCreateGroupCommand),
+                                                   LongestName(kGroupCommandSize, kShowGroupCommand));
+constexpr std::size_t kProgmanItemLimit = LongestName(kCommandSize, kDeleteItemCommand);
+static_assert(kProgmanNameLimit == 112 && kProgmanItemLimit == 113, "the guide states these limits");
 // Program Manager ends an unquoted name at these, and a quote opens a quoted one.
 constexpr char kProgmanStops[] = ",()[]\"";
 // A file or folder name cannot take these (a backslash would mean a folder of its own).
