@@ -10,6 +10,7 @@
 #include "engine/UninstallLog.h"
 #include "engine/VersionedCopy.h"
 #include "engine/VifBits.h"
+#include "engine/WholeFile.h"
 #include "framework/WinApp.h"
 #include "script/FileNamePart.h"
 
@@ -84,7 +85,7 @@ Replacement ReplaceAtNextStart(const std::string& source, const std::string& tar
     }
     if (MovePath(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_DELAY_UNTIL_REBOOT))
         return Replacement::Scheduled;
-    DeleteFileA(temp.c_str());
+    DeleteTemporary(temp);
     AfxMessageBox("MoveFileEx() failed.");
     return Replacement::NotScheduled;
 }

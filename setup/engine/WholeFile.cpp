@@ -30,10 +30,16 @@ SetInformation SetInformationCall()
     return call;
 }
 
-// The rename takes a path of the system's own form, which a drive path has as "\??\C:\...".
+// The rename takes a path of the system's own form, which a drive path has as "\??\C:\...", and
+// takes it as it stands: the path goes as the name-based calls would make it (no doubled
+// backslash, no trailing dot or space), so that both reach the same file.
 bool RenameOpenFile(HANDLE file, const std::string& target)
 {
-    const std::string ntPath = "\\??\\" + target;
+    char full[kPathBufferSize];
+    const DWORD fullLength = GetFullPathNameA(target.c_str(), sizeof full, full, nullptr);
+    if (fullLength == 0 || fullLength >= sizeof full)
+        return false;
+    const std::string ntPath = std::string("\\??\\") + full;
     const int length = MultiByteToWideChar(CP_ACP, 0, ntPath.c_str(), -1, nullptr, 0);
     if (length <= 0)
         return false;
@@ -64,6 +70,14 @@ std::string TemporaryPathFor(const std::string& target)
     return temp;
 }
 
+bool DeleteTemporary(const std::string& path)
+{
+    if (DeletePath(path.c_str()))
+        return true;
+    return GetLastError() == ERROR_ACCESS_DENIED && SetPathAttributes(path.c_str(), FILE_ATTRIBUTE_NORMAL) &&
+           DeletePath(path.c_str());
+}
+
 TemporaryCopy::TemporaryCopy(const std::string& source, DWORD attributes, const std::string& target)
     : target(target), temp(TemporaryPathFor(target))
 {
@@ -75,7 +89,7 @@ TemporaryCopy::~TemporaryCopy()
     if (placed)
         return;
     file.Reset();
-    DeletePath(temp.c_str());
+    DeleteTemporary(temp);
 }
 
 DWORD TemporaryCopy::Copy(const std::string& source, DWORD attributes)

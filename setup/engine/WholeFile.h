@@ -15,6 +15,9 @@
 // that starts with one), which fits wherever the target does.
 std::string TemporaryPathFor(const std::string& target);
 
+// Deletes a temporary file of ours, also where its copy took the source's read-only bit.
+bool DeleteTemporary(const std::string& path);
+
 // A copy of a source file in the temporary file of a target: its contents, its attribute word
 // (as read before) and its last-write time. A copy that is not put in place is deleted when the
 // object goes.

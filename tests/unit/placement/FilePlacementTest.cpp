@@ -243,6 +243,20 @@ TEST_F(Placement, FileDirectoryOfTheDestination)
     }
 }
 
+// The rename of the new copy goes by the path as the name-based calls make it: an update through
+// a destination typed with its backslash reaches the file the copy looked at.
+TEST_F(Placement, AnUpdateThroughADestinationWithItsBackslash)
+{
+    ASSERT_TRUE(Place("v1-2-3-5", dist + "\\u.dll", 10));
+    ASSERT_TRUE(Place("v1-2-3-4", install + "\\u.dll", 5));
+    lstrcpynA(context.installDir, (install + "\\").c_str(), sizeof context.installDir);
+    EXPECT_TRUE(Install(0, 0, "u.dll", "u.dll"));
+    EXPECT_EQ(messages, kNone);
+    EXPECT_EQ(WrittenOnDay(install + "\\u.dll"), 10);
+    EXPECT_FALSE(PathExists(install + "\\~u.dll.tmp"));
+    EXPECT_EQ(Records(), "file 0 0 " + install + "\\\\u.dll\r\n");
+}
+
 TEST_F(Placement, SkippedAndFailedFilesLeaveNoRecord)
 {
     const std::string target = install + "\\lib.dll";
@@ -260,6 +274,7 @@ TEST_F(Placement, SkippedAndFailedFilesLeaveNoRecord)
         bool placed;
         Messages shown;
         const char* dest = "lib.dll";
+        DWORD sourceAttributes = FILE_ATTRIBUTE_NORMAL; // from a CD: read-only
     } cases[] = {
         {"equal dates", 10, 10, FILE_ATTRIBUTE_NORMAL, Nothing, false, kNone},
         {"a later copy in place", 10, 20, FILE_ATTRIBUTE_NORMAL, Nothing, false, kNone},
@@ -278,6 +293,17 @@ TEST_F(Placement, SkippedAndFailedFilesLeaveNoRecord)
          Current,
          false,
          {Failure("lib.dll", install, "lib.dll", "")}},
+        // The temporary copy took the source's read-only bit, and still goes when it cannot be
+        // put in place.
+        {"a read-only source, the copy in place held open",
+         10,
+         5,
+         FILE_ATTRIBUTE_NORMAL,
+         Current,
+         false,
+         {Failure("lib.dll", install, "lib.dll", "")},
+         "lib.dll",
+         FILE_ATTRIBUTE_READONLY},
         // Both attempts and the replacement at the next start fail to read the source.
         {"the source held open",
          10,
@@ -310,6 +336,7 @@ TEST_F(Placement, SkippedAndFailedFilesLeaveNoRecord)
         RemoveTree(target);
         if (c.sourceDay) {
             ASSERT_TRUE(Place("v1-2-3-5", source, static_cast<WORD>(c.sourceDay)));
+            ASSERT_TRUE(SetFileAttributesA(source.c_str(), c.sourceAttributes));
         }
         if (c.currentDay) {
             ASSERT_TRUE(Place("v1-2-3-4", target, static_cast<WORD>(c.currentDay)));
@@ -326,6 +353,8 @@ TEST_F(Placement, SkippedAndFailedFilesLeaveNoRecord)
         held.reset();
         EXPECT_EQ(WrittenOnDay(target), c.placed ? c.sourceDay : c.currentDay);
         EXPECT_FALSE(PathExists(target + ".tmp"));
+        EXPECT_FALSE(PathExists(install + "\\~lib.dll.tmp")) << "a temporary copy was left";
+        SetFileAttributesA(source.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (c.placed) {
             EXPECT_EQ(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
             EXPECT_EQ(NewRecords().find("file 0 0 " + target + "\r\n"), 0u);
