@@ -1,5 +1,9 @@
 #include "Files.h"
 
+#include <cstring>
+#include <set>
+#include <string>
+
 bool ClearReadOnly(const char* path, DWORD* attributes)
 {
     *attributes = GetFileAttributesA(path);
@@ -23,6 +27,30 @@ bool RemoveFile(const char* path)
     SetFileAttributesA(path, attributes); // in use, say: it stays as it was
     SetLastError(error);
     return false;
+}
+
+void RemoveLeftoverCopies(const char* filePath)
+{
+    constexpr DWORD kMark = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    static std::set<std::string> swept; // folded as the file system compares names
+    const char* nameAt = std::strrchr(filePath, '\\');
+    if (!nameAt)
+        return;
+    const std::string dir(filePath, static_cast<size_t>(nameAt - filePath));
+    std::string key = dir;
+    if (!key.empty())
+        CharUpperBuffA(&key[0], static_cast<DWORD>(key.size()));
+    if (!swept.insert(key).second)
+        return;
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((dir + "\\~cv*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if ((entry.dwFileAttributes & (kMark | FILE_ATTRIBUTE_DIRECTORY)) == kMark)
+            RemoveFile((dir + "\\" + entry.cFileName).c_str());
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
 }
 
 bool IsGone(DWORD error)

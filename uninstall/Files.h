@@ -8,6 +8,12 @@
 // still cannot go keeps its attribute. The last error is the delete's.
 bool RemoveFile(const char* path);
 
+// Setup copies a file beside its target under a temporary name, "~cv" and hexadecimal digits
+// ".tmp" (or the start of that), marked hidden and system while it is written. Such a file that
+// a killed setup left in the directory of a file the log names goes, once per directory; a file
+// of that name without the mark is not setup's and stays.
+void RemoveLeftoverCopies(const char* filePath);
+
 // The file, or the directory it was in, is not there: nothing left to delete.
 bool IsGone(DWORD error);
 

@@ -17,6 +17,7 @@ namespace {
 // not there any more (a run stopped right after deleting it) has gone as well.
 void DeleteInstalledFile(const char* path)
 {
+    RemoveLeftoverCopies(path);
     Print("Deleting file %s ", path);
     if (RemoveFile(path) || IsGone(GetLastError())) {
         Print(" .. Deleted.\n");

@@ -3,6 +3,10 @@
 #include "engine/PathLimit.h"
 #include "script/InstallModel.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -21,6 +25,11 @@ struct RenameInfo {
     WCHAR fileName[1];
 };
 constexpr int kFileRenameInfo = 3;
+constexpr int kFileBasicInfo = 0;
+struct BasicInfo {
+    LARGE_INTEGER creationTime, lastAccessTime, lastWriteTime, changeTime; // zero: left as they are
+    DWORD fileAttributes;
+};
 using SetInformation = BOOL(WINAPI*)(HANDLE, int, void*, DWORD);
 
 SetInformation SetInformationCall()
@@ -59,15 +68,32 @@ bool IsDrivePath(const std::string& path)
 
 } // namespace
 
-std::string TemporaryPathFor(const std::string& target)
+std::string TemporaryPathFor(const std::string& target, unsigned attempt)
 {
     const size_t nameAt = target.find_last_of('\\') + 1;
-    std::string temp = target.substr(0, nameAt) + "~" + target.substr(nameAt) + ".tmp";
-    if (temp.size() < static_cast<size_t>(kPathBufferSize) || nameAt == target.size())
-        return temp;
-    temp = target;
-    temp[nameAt] = temp[nameAt] == '~' ? '_' : '~';
-    return temp;
+    // FNV-1a over the name as the file system compares it: the same name in any case gives the same
+    // temporary name.
+    std::uint32_t hash = 2166136261u;
+    for (size_t i = nameAt; i < target.size(); ++i) {
+        char c = target[i];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    char name[13];
+    std::snprintf(name, sizeof name, "~cv%05x.tmp", static_cast<unsigned>((hash + attempt) & 0xFFFFFu));
+    // Cut to what fits the path limit, which is never shorter than the target's own name.
+    const size_t room = static_cast<size_t>(kPathBufferSize) - 1 - nameAt;
+    const size_t length =
+        std::min(std::strlen(name), std::max(room, std::min<size_t>(target.size() - nameAt, 12)));
+    return target.substr(0, nameAt) + std::string(name, std::max<size_t>(length, 1));
+}
+
+bool IsOurTemporary(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (attributes & kTemporaryMark) == kTemporaryMark;
 }
 
 bool DeleteTemporary(const std::string& path)
@@ -79,22 +105,44 @@ bool DeleteTemporary(const std::string& path)
 }
 
 TemporaryCopy::TemporaryCopy(const std::string& source, DWORD attributes, const std::string& target)
-    : target(target), temp(TemporaryPathFor(target))
+    : target(target)
 {
     error = Copy(source, attributes);
 }
 
 TemporaryCopy::~TemporaryCopy()
 {
-    if (placed)
+    if (placed || !made)
         return;
     file.Reset();
     DeleteTemporary(temp);
 }
 
+bool TemporaryCopy::Create(DWORD access)
+{
+    for (unsigned attempt = 0; attempt < kNameAttempts; ++attempt) {
+        temp = TemporaryPathFor(target, attempt);
+        if (!WithinPathLimit(temp.c_str()))
+            return false;
+        // Made new, never over a file that stands there; what a killed run left is ours to remove,
+        // anything else of that name is the user's, and the next name is tried.
+        for (int pass = 0; pass < 2; ++pass) {
+            *file.Out() = CreateFileA(temp.c_str(), access, 0, nullptr, CREATE_NEW, kTemporaryMark, nullptr);
+            if (file.Valid())
+                return made = true;
+            if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
+                return false;
+            if (pass > 0 || !IsOurTemporary(temp) || !DeleteTemporary(temp))
+                break;
+        }
+    }
+    SetLastError(ERROR_FILE_EXISTS);
+    return false;
+}
+
 DWORD TemporaryCopy::Copy(const std::string& source, DWORD attributes)
 {
-    if (!WithinPathLimit(source.c_str()) || !WithinPathLimit(temp.c_str()))
+    if (!WithinPathLimit(source.c_str()))
         return GetLastError();
     ScopedFile from(CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -105,18 +153,23 @@ DWORD TemporaryCopy::Copy(const std::string& source, DWORD attributes)
         return GetLastError();
 
     const DWORD access = GENERIC_WRITE | (SetInformationCall() && IsDrivePath(target) ? DELETE : 0);
-    const DWORD kept =
-        (attributes & kCopiedAttributes) ? attributes & kCopiedAttributes : FILE_ATTRIBUTE_NORMAL;
-    *file.Out() = CreateFileA(temp.c_str(), access, 0, nullptr, CREATE_ALWAYS, kept, nullptr);
-    if (!file.Valid() && GetLastError() == ERROR_ACCESS_DENIED) {
-        // A read-only file cannot be overwritten: a leftover copied from a read-only source.
-        SetPathAttributes(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
-        *file.Out() = CreateFileA(temp.c_str(), access, 0, nullptr, CREATE_ALWAYS, kept, nullptr);
-    }
-    if (!file.Valid())
+    kept = (attributes & kCopiedAttributes) ? attributes & kCopiedAttributes : FILE_ATTRIBUTE_NORMAL;
+    if (!Create(access))
         return GetLastError();
     if (const DWORD failed = CopyContents(from.Get()))
         return failed;
+    // The copy's own time and attributes, which end its mark: by the open file where the system
+    // can (in the call that sets the time anyway), else by name once it is closed.
+    if (SetInformationCall()) {
+        BasicInfo info{};
+        info.lastWriteTime.LowPart = written.dwLowDateTime;
+        info.lastWriteTime.HighPart = static_cast<LONG>(written.dwHighDateTime);
+        info.fileAttributes = kept;
+        if (!SetInformationCall()(file.Get(), kFileBasicInfo, &info, sizeof info))
+            return GetLastError();
+        kept = 0;
+        return 0;
+    }
     return SetFileTime(file.Get(), nullptr, nullptr, &written) ? 0 : GetLastError();
 }
 
@@ -147,6 +200,10 @@ bool TemporaryCopy::PutInPlace()
         placed = RenameOpenFile(file.Get(), target);
     } else {
         file.Reset();
+        if (kept && !SetPathAttributes(temp.c_str(), kept)) {
+            error = GetLastError();
+            return false;
+        }
         placed = MovePath(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
         if (!placed && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) {
             // Windows 95: a rename, and where something stands at the target, that goes first.

@@ -9,11 +9,16 @@
 
 #include <string>
 
-// The temporary file beside a target, named after it, so that the next install of the same
-// target replaces a temporary file that a killed setup left: "~name.tmp", or, where that would
-// not fit the path limit, the name with its first character replaced by '~' ('_' for a name
-// that starts with one), which fits wherever the target does.
-std::string TemporaryPathFor(const std::string& target);
+// The temporary file beside a target: "~cv", five hexadecimal digits of the target's name (in any
+// case) and the attempt, ".tmp". An 8.3 name, which every volume takes, and the same for the same
+// target, so that the next install of it finds what a killed setup left. Where it would not fit
+// the path limit, it is cut to what fits, which is never shorter than the target's own name.
+std::string TemporaryPathFor(const std::string& target, unsigned attempt = 0);
+
+// While it is written, a temporary file of ours is hidden and a system file; a file of its name
+// without both is not ours, and is never touched.
+constexpr DWORD kTemporaryMark = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+bool IsOurTemporary(const std::string& path);
 
 // Deletes a temporary file of ours, also where its copy took the source's read-only bit.
 bool DeleteTemporary(const std::string& path);
@@ -37,11 +42,17 @@ public:
     bool PutInPlace();
 
 private:
+    static constexpr unsigned kNameAttempts = 8; // names taken by files of the user's
+
     DWORD Copy(const std::string& source, DWORD attributes);
+    // Creates the temporary file, with its mark; false with the last error set.
+    bool Create(DWORD access);
     DWORD CopyContents(HANDLE from);
 
     std::string target;
     std::string temp;
+    DWORD kept = 0; // the attributes the copy takes at its end, while not yet set
+    bool made = false;
     ScopedFile file; // open from the copy until it is put in place
     DWORD error = 0;
     bool placed = false;

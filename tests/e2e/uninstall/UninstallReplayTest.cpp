@@ -132,6 +132,22 @@ TEST(UninstallReplay, OnlyFileRecordsWithBothNumbersZeroDeleteTheirFile)
         {"File 0 0 ", "capital.txt", true, false, nullptr},
         {" file 0 0 ", "indented.txt", true, false, nullptr},
     };
+    // Beside the files: what a killed setup left of its copies (marked hidden and system while
+    // written), and the user's own files of such names.
+    const struct {
+        const char* name;
+        DWORD attributes;
+        bool stays;
+    } beside[] = {
+        {"~cv1a2b3.tmp", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false},
+        {"~cv1a2", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY, false},
+        {"~cv4d5e6.tmp", FILE_ATTRIBUTE_HIDDEN, true},
+        {"~plain.txt.tmp", FILE_ATTRIBUTE_NORMAL, true},
+    };
+    for (const auto& b : beside) {
+        ASSERT_TRUE(WriteTextFile(dir / b.name, "left"));
+        ASSERT_TRUE(SetFileAttributesA((dir / b.name).c_str(), b.attributes));
+    }
     std::vector<std::string> lines = {"Files Product"};
     std::vector<HeldFile> holders;
     for (const auto& f : files) {
@@ -160,6 +176,10 @@ TEST(UninstallReplay, OnlyFileRecordsWithBothNumbersZeroDeleteTheirFile)
     for (const auto& f : files) {
         bool gone = f.printed && std::string(f.printed) == " .. Deleted.\r\n";
         EXPECT_EQ(PathExists(dir / f.name), f.exists && !gone) << f.name;
+    }
+    for (const auto& b : beside) {
+        EXPECT_EQ(PathExists(dir / b.name), b.stays) << b.name;
+        SetFileAttributesA((dir / b.name).c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }
 

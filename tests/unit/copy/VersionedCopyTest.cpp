@@ -2,6 +2,7 @@
 // files kept busy by a second process, and the messages read from the boxes the user would see.
 #include "engine/VersionedCopy.h"
 #include "engine/VifBits.h"
+#include "engine/WholeFile.h"
 
 #include "HeldFile.h"
 #include "MessageBoxes.h"
@@ -311,6 +312,70 @@ TEST_F(VersionedCopy, PathsAtAndBeyondThePlatformLimit)
         EXPECT_EQ(watcher.Take(), c.shown);
         EXPECT_EQ(WrittenOnDay(c.result == 0 ? written : current), c.result == 0 ? 20 : c.current ? 10 : 0);
         EXPECT_EQ(TemporaryFiles(c.destDir), 0);
+    }
+}
+
+// The temporary file's name: 8.3, the same for one target in any case, another for another
+// attempt, and within the path limit wherever the target is.
+TEST(TemporaryPathFor, AnEightThreeNameOfTheTargetWithinThePathLimit)
+{
+    const std::string dir = "C:\\d\\";
+    const std::string first = TemporaryPathFor(dir + "edit.exe");
+    ASSERT_EQ(first.size(), dir.size() + 12);
+    EXPECT_EQ(first.compare(0, dir.size() + 3, dir + "~cv"), 0) << first;
+    EXPECT_EQ(first.substr(first.size() - 4), ".tmp");
+    EXPECT_EQ(first.find_first_not_of("0123456789abcdef", dir.size() + 3), first.size() - 4) << first;
+    EXPECT_EQ(TemporaryPathFor(dir + "EDIT.EXE"), first);
+    EXPECT_NE(TemporaryPathFor(dir + "edit.hlp"), first);
+    EXPECT_NE(TemporaryPathFor(dir + "edit.exe", 1), first);
+    // Where the full name would pass the limit it is cut, never below the target's own length.
+    const std::string deep = "C:\\" + std::string(kPathBufferSize - 1 - 3 - 1 - 7, 'd') + "\\";
+    const std::string cut = TemporaryPathFor(deep + "lib.dll");
+    EXPECT_EQ(cut.size(), static_cast<size_t>(kPathBufferSize - 1));
+    EXPECT_EQ(cut.compare(0, deep.size() + 3, deep + "~cv"), 0);
+    EXPECT_EQ(TemporaryPathFor(deep + "a").size(), deep.size() + 7) << "cut to what fits, not to the name";
+}
+
+// A file that stands under the temporary name is the user's unless it carries our mark: it stays
+// as it was, and the copy takes the next name. What a killed run left, with the mark, goes.
+TEST_F(VersionedCopy, TheTemporaryNameTakesNothingOfTheUsers)
+{
+    const std::string temp = TemporaryPathFor(target);
+    const struct {
+        const char* what;
+        std::string name;
+        DWORD attributes;
+        bool stays;
+    } cases[] = {
+        {"the user's file of that name", temp, FILE_ATTRIBUTE_NORMAL, true},
+        {"the user's hidden file of that name", temp, FILE_ATTRIBUTE_HIDDEN, true},
+        {"the user's file of the old temporary name", dst + "\\~lib.dll.tmp", FILE_ATTRIBUTE_NORMAL, true},
+        {"a killed run's temporary file, read-only", temp, kTemporaryMark | FILE_ATTRIBUTE_READONLY, false},
+    };
+    ASSERT_TRUE(Place("v1-2-3-5", source, 20));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(Place("v1-2-3-4", target, 10));
+        ASSERT_TRUE(WriteTextFile(c.name, "the user's own\r\n"));
+        ASSERT_TRUE(SetFileAttributesA(c.name.c_str(), c.attributes));
+        char cur[kPathBufferSize];
+        lstrcpynA(cur, dst.c_str(), sizeof cur);
+        char tmpFile[kPathBufferSize];
+        DWORD tmpFileLen = kPathBufferSize;
+        InstallContext install;
+        EXPECT_EQ(CopyVersionedFile(install, 0, kSourceName, kTargetName, src.c_str(), dst.c_str(), cur,
+                                    tmpFile, &tmpFileLen),
+                  0u);
+        EXPECT_EQ(watcher.Take(), kNone);
+        EXPECT_EQ(WrittenOnDay(target), 20);
+        EXPECT_EQ(PathExists(c.name), c.stays);
+        EXPECT_EQ(TemporaryFiles(dst), c.stays ? 1 : 0) << "a temporary file of ours was left";
+        if (c.stays) {
+            EXPECT_EQ(GetFileAttributesA(c.name.c_str()) & kTemporaryMark, c.attributes & kTemporaryMark);
+            SetFileAttributesA(c.name.c_str(), FILE_ATTRIBUTE_NORMAL);
+            EXPECT_EQ(ReadTextFile(c.name), "the user's own\r\n");
+            DeleteFileA(c.name.c_str());
+        }
     }
 }
 
