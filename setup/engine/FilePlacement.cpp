@@ -61,8 +61,10 @@ void SearchDuplicates(const char* destName, char (&curDir)[kPathBufferSize])
 
 enum class Replacement { Scheduled, NotScheduled, Skipped };
 
-// The replacement of a file in use at the next start of Windows.
-Replacement ReplaceAtNextStart(const std::string& source, const std::string& target)
+// The replacement of a file in use at the next start of Windows. copyShown: both attempts have
+// already said "Copy failed." for the file (its source is held open, say), which its copy here
+// does not say a third time.
+Replacement ReplaceAtNextStart(const std::string& source, const std::string& target, bool copyShown)
 {
     if (PlatformKind != kPlatformWin95 && PlatformKind != kPlatformNT3 && PlatformKind != kPlatformNT4) {
         AfxMessageBox(
@@ -73,7 +75,8 @@ Replacement ReplaceAtNextStart(const std::string& source, const std::string& tar
     // The new file waits beside the one in use, on its volume; the distribution keeps its own.
     const std::string temp = target + ".tmp";
     if (!CopyPath(source.c_str(), temp.c_str())) {
-        AfxMessageBox("Copy failed.");
+        if (!copyShown)
+            AfxMessageBox("Copy failed.");
         return Replacement::Skipped;
     }
     if (PlatformKind == kPlatformWin95) {
@@ -181,7 +184,9 @@ bool InstallFile(InstallContext& install, const PlannedFile& planned)
         const DWORD second = CopyVersionedFile(install, kCopyForce, srcName, destName, srcDir,
                                                fileDir.c_str(), curDir, tmpFile, &tmpFileLen);
         if (second & (VIF_FILEINUSE | VIF_OUTOFMEMORY)) {
-            const Replacement replacement = ReplaceAtNextStart(JoinPath(srcDir, srcName), target);
+            // A copy that met a sharing violation has said so in each attempt.
+            const Replacement replacement =
+                ReplaceAtNextStart(JoinPath(srcDir, srcName), target, (second & VIF_SHARINGVIOLATION) != 0);
             install.runDirectories.Put(fileDir, std::string(destName) + ".tmp");
             if (replacement == Replacement::Skipped)
                 return false;

@@ -304,14 +304,15 @@ TEST_F(Placement, SkippedAndFailedFilesLeaveNoRecord)
          {Failure("lib.dll", install, "lib.dll", "")},
          "lib.dll",
          FILE_ATTRIBUTE_READONLY},
-        // Both attempts and the replacement at the next start fail to read the source.
+        // Both attempts fail to read the source and say so; the replacement at the next start
+        // cannot read it either, and says nothing more.
         {"the source held open",
          10,
          0,
          FILE_ATTRIBUTE_NORMAL,
          Source,
          false,
-         {"Copy failed.", "Copy failed.", "Copy failed."}},
+         {"Copy failed.", "Copy failed."}},
         // Names the system would change: the file would land where no uninstall reaches it.
         {"a device name",
          10,
