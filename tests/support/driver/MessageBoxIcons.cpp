@@ -135,14 +135,16 @@ BoxIcon RecogniseIcon(HWND box, DWORD timeoutMs)
     // without an icon hides the control or leaves it empty; an empty handle is a plain fact even
     // across processes.
     HWND control = nullptr;
-    const bool hasIcon = WaitUntil(
+    LRESULT icon = 0;
+    WaitUntil(
         [&] {
-            LRESULT icon = 0;
+            if (!IsWindow(box))
+                return true; // closed meanwhile: there is nothing more to see
             control = IsWindowVisible(box) ? IconControl(box) : nullptr;
             return control && SendWithin(control, STM_GETICON, 0, 0, 5000, &icon) && icon;
         },
         timeoutMs);
-    if (!hasIcon)
+    if (!control || !icon)
         return BoxIcon::None;
     BoxIcon seen = BoxIcon::Unknown;
     WaitUntil([&] { return (seen = Compare(control)) != BoxIcon::Unknown; }, timeoutMs);
