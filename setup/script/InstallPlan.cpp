@@ -33,13 +33,18 @@ std::string Resolved(const std::string& dir)
 void PlanShortcut(const FileEntry& file, const InstallChoice& choice, const PlanFolders& folders,
                   std::vector<std::string>& log)
 {
+    // Without a folder of its own: no group on NT 3.x, and elsewhere the link goes into the
+    // Programs folder, which is the system's and no record names.
+    const bool ownFolder = !folders.menuFolder.empty();
     if (choice.platformKind == kPlatformNT3) {
-        log.push_back("pmngr " + folders.menuFolder + "@" + file.shortcutName);
+        if (ownFolder)
+            log.push_back("pmngr " + folders.menuFolder + "@" + file.shortcutName);
         return;
     }
     const std::string& programs = file.shortcutKind == 1 ? folders.userPrograms : folders.commonPrograms;
-    const std::string folder = programs + "\\" + folders.menuFolder;
-    log.push_back("dir " + folder);
+    const std::string folder = ownFolder ? programs + "\\" + folders.menuFolder : programs;
+    if (ownFolder)
+        log.push_back("dir " + folder);
     log.push_back("file 0 0 " + folder + "\\" + file.shortcutName + ".lnk");
 }
 

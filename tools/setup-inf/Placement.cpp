@@ -89,12 +89,15 @@ void WriteFile(std::ostream& out, const Placed& p, int kind, const ScriptModel& 
         out << ": not placed, setup refuses a name the system would change";
     else if (!p.missingDir.empty())
         out << ": not placed, " << p.missingDir << " does not exist";
+    else if (file.shortcutKind != 0 && kind == kPlatformNT3 && head.programFolder.empty())
+        out << ", no Program Manager item (no group)";
     else if (file.shortcutKind != 0 && kind == kPlatformNT3)
         out << ", Program Manager item " << file.shortcutName << " in group " << head.programFolder;
     else if (file.shortcutKind != 0)
         out << ", shortcut "
             << (file.shortcutKind == 1 || kind == kPlatformWin95 ? "<user Programs>" : "<common Programs>")
-            << "\\" << head.programFolder << "\\" << file.shortcutName << ".lnk";
+            << (head.programFolder.empty() ? "" : "\\" + head.programFolder) << "\\" << file.shortcutName
+            << ".lnk";
     out << "\n";
 }
 

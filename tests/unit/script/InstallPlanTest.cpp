@@ -18,13 +18,15 @@ const PlanFolders kFolders{"C:\\Apps\\Sample", "C:\\WINNT\\system32", "C:\\Menu\
                            "C:\\All\\Programs", "Sample Editor"};
 const std::string kKey = "key HKEY_LOCAL_MACHINE SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
-Log Planned(const std::string& script, const InstallChoice& choice)
+Log Planned(const std::string& script, const InstallChoice& choice, const std::string& menuFolder)
 {
+    PlanFolders folders = kFolders;
+    folders.menuFolder = menuFolder;
     ScriptModel model;
     TextLineSource source(script);
     ReadScriptModel(
         source, choice.platformKind, model, [](const char*) {}, nullptr);
-    const Log log = PlanInstall(model.modules, model.productName, choice, kFolders).log;
+    const Log log = PlanInstall(model.modules, model.productName, choice, folders).log;
     FreeModuleList(model.modules);
     return log;
 }
@@ -48,7 +50,8 @@ TEST(InstallPlan, TheLogOfEachPlatformAndChoice)
         const char* what;
         std::string script;
         InstallChoice choice;
-        Log log; // without the three key records of the registration
+        Log log;                                  // without the three key records of the registration
+        const char* menuFolder = "Sample Editor"; // as the wizard hands it over
     } cases[] = {
         {"NT 4, Typical",
          kExampleScript,
@@ -78,12 +81,27 @@ TEST(InstallPlan, TheLogOfEachPlatformAndChoice)
          {kPlatformNT4, kInstallTypical, {}},
          {"P", "dir C:\\Apps\\Sample", "file 0 0 C:\\Apps\\Sample\\\\r"}},
         {"a device name", device, {kPlatformNT4, kInstallTypical, {}}, {"P", "dir C:\\Apps\\Sample"}},
+        // No folder of its own: the link in the Programs folder itself, which no record names; on
+        // NT 3.x no item.
+        {"NT 4, no folder",
+         kExampleScript,
+         {kPlatformNT4, kInstallMinimum, {}},
+         {"Sample Editor", "dir C:\\Apps\\Sample", "dir C:\\Apps\\Sample\\help",
+          "file 0 0 C:\\Apps\\Sample\\help\\edit.hlp", "file 0 0 C:\\Apps\\Sample\\edit.exe",
+          "file 0 0 C:\\Menu\\Programs\\Sample Editor.lnk"},
+         ""},
+        {"NT 3.x, no folder",
+         kExampleScript,
+         {kPlatformNT3, kInstallMinimum, {}},
+         {"Sample Editor", "dir C:\\Apps\\Sample", "dir C:\\Apps\\Sample\\help",
+          "file 0 0 C:\\Apps\\Sample\\help\\edit.hlp", "file 0 0 C:\\Apps\\Sample\\edit.exe"},
+         ""},
     };
     for (const auto& c : cases) {
         Log expected = c.log;
         for (const char* value : {"", "\\DisplayName", "\\UninstallString"})
             expected.push_back(kKey + c.log[0] + value);
-        EXPECT_EQ(Planned(c.script, c.choice), expected) << c.what;
+        EXPECT_EQ(Planned(c.script, c.choice, c.menuFolder), expected) << c.what;
     }
 }
 
