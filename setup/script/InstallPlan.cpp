@@ -68,6 +68,7 @@ PlannedFile PlaceFile(const ModuleEntry& module, const FileEntry& file, const Pl
         p.dir.append(file.dest, static_cast<std::size_t>(name - file.dest - 1));
     }
     p.target = p.dir + "\\" + name;
+    p.refusedName = CheckPath(file.dest) != UnreachableName::None;
     return p;
 }
 
@@ -118,8 +119,7 @@ InstallPlan PlanInstall(const ModuleEntry* modules, const std::string& productNa
         const std::string& base = module->system ? folders.systemDir : folders.installDir;
         for (const FileEntry* file = module->files; file; file = file->next) {
             PlannedFile p = PlaceFile(*module, *file, folders);
-            if (CheckPath(file->dest) != UnreachableName::None) {
-                p.refusedName = true; // before anything is made for it
+            if (p.refusedName) { // before anything is made for it
                 plan.files.push_back(p);
                 continue;
             }

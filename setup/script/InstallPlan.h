@@ -52,7 +52,7 @@ struct PlannedFile {
 };
 
 // Where one file of a module goes on any machine: its directory below the install or system
-// directory, and its path there.
+// directory, its path there, and whether setup refuses its name.
 PlannedFile PlaceFile(const ModuleEntry& module, const FileEntry& file, const PlanFolders& folders);
 
 struct InstallPlan {
