@@ -3,6 +3,7 @@
 // when it returns, without a message loop of its own.
 #include "app/OneSetupAtATime.h"
 #include "app/SetupApp.h"
+#include "engine/PathLimit.h"
 #include "engine/Platform.h"
 #include "engine/SystemFolders.h"
 #include "engine/UninstallLog.h"
@@ -57,6 +58,7 @@ public:
     explicit UninstallLogInUse(InstallContext& install) : install(install)
     {
         install.log = OpenUninstallLog(install.installDir, install.productName.c_str());
+        install.runDirectories.Put(JoinPath(install.installDir, kUninstallLogName));
     }
     ~UninstallLogInUse()
     {
@@ -125,7 +127,6 @@ bool CSetupApp::RunInstall()
         return false;
     }
     std::optional<UninstallLogInUse> log(std::in_place, install);
-    install.runDirectories.Put(install.installDir, kUninstallLogName);
     if (!install.log) {
         AfxMessageBox("Failed to create Uninstall information file. Install aborted.");
         return false;

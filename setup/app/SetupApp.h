@@ -34,17 +34,17 @@ public:
                             const char* srcDir, const char* destDir, char* curDir, char* tmpFile,
                             DWORD* tmpFileLen)
     {
-        return ::CopyVersionedFile(install, flags, srcFileName, destFileName, srcDir, destDir, curDir,
-                                   tmpFile, tmpFileLen);
+        return ::CopyVersionedFile(install.runDirectories, flags, srcFileName, destFileName, srcDir, destDir,
+                                   curDir, tmpFile, tmpFileLen);
     }
-    int IncrementSharedCount(const char* path) { return ::IncrementSharedCount(install, path); }
+    int IncrementSharedCount(const char* path) { return ::IncrementSharedCount(install.log, path); }
     int CreateRegistryKey(HKEY root, const char* keyPath)
     {
-        return ::CreateRegistryKey(install, root, keyPath);
+        return ::CreateRegistryKey(install.log, root, keyPath);
     }
     int SetRegistryString(HKEY root, const char* valuePath, const char* text)
     {
-        return ::SetRegistryString(install, root, valuePath, text);
+        return ::SetRegistryString(install.log, root, valuePath, text);
     }
 
     ScriptModel script;

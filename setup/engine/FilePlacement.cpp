@@ -64,7 +64,8 @@ enum class Replacement { Scheduled, NotScheduled, Skipped };
 // The replacement of a file in use at the next start of Windows. copyShown: both attempts have
 // already said "Copy failed." for the file (its source is held open, say), which its copy here
 // does not say a third time.
-Replacement ReplaceAtNextStart(const std::string& source, const std::string& target, bool copyShown)
+Replacement ReplaceAtNextStart(RunDirectories& directories, const std::string& source,
+                               const std::string& target, bool copyShown)
 {
     if (PlatformKind != kPlatformWin95 && PlatformKind != kPlatformNT3 && PlatformKind != kPlatformNT4) {
         AfxMessageBox(
@@ -74,6 +75,7 @@ Replacement ReplaceAtNextStart(const std::string& source, const std::string& tar
     }
     // The new file waits beside the one in use, on its volume; the distribution keeps its own.
     const std::string temp = target + ".tmp";
+    directories.Put(temp);
     if (!CopyPath(source.c_str(), temp.c_str())) {
         if (!copyShown)
             AfxMessageBox("Copy failed.");
@@ -170,8 +172,8 @@ bool InstallFile(InstallContext& install, const PlannedFile& planned)
 
     char tmpFile[kPathBufferSize];
     DWORD tmpFileLen = sizeof tmpFile;
-    const DWORD first = CopyVersionedFile(install, 0, srcName, destName, srcDir, fileDir.c_str(), curDir,
-                                          tmpFile, &tmpFileLen);
+    const DWORD first = CopyVersionedFile(install.runDirectories, 0, srcName, destName, srcDir,
+                                          fileDir.c_str(), curDir, tmpFile, &tmpFileLen);
     // The copy in place is as new or newer. A delete refused with access denied carries
     // VIF_SRCOLD too, but there the copy in place is in use: the forced attempt takes it on.
     if ((first & VIF_SRCOLD) && !(first & VIF_CANNOTDELETE))
@@ -181,13 +183,13 @@ bool InstallFile(InstallContext& install, const PlannedFile& planned)
         return false;
     }
     if (first != 0) {
-        const DWORD second = CopyVersionedFile(install, kCopyForce, srcName, destName, srcDir,
+        const DWORD second = CopyVersionedFile(install.runDirectories, kCopyForce, srcName, destName, srcDir,
                                                fileDir.c_str(), curDir, tmpFile, &tmpFileLen);
         if (second & (VIF_FILEINUSE | VIF_OUTOFMEMORY)) {
             // A copy that met a sharing violation has said so in each attempt.
             const Replacement replacement =
-                ReplaceAtNextStart(JoinPath(srcDir, srcName), target, (second & VIF_SHARINGVIOLATION) != 0);
-            install.runDirectories.Put(fileDir, std::string(destName) + ".tmp");
+                ReplaceAtNextStart(install.runDirectories, JoinPath(srcDir, srcName), target,
+                                   (second & VIF_SHARINGVIOLATION) != 0);
             if (replacement == Replacement::Skipped)
                 return false;
             if (replacement == Replacement::Scheduled)
@@ -198,9 +200,8 @@ bool InstallFile(InstallContext& install, const PlannedFile& planned)
         }
     }
 
-    install.runDirectories.Put(fileDir, destName);
     if ((PlatformKind == kPlatformNT3 || PlatformKind == kPlatformNT4) && (module->shared || module->system))
-        IncrementSharedCount(install, target.c_str());
+        IncrementSharedCount(install.log, target.c_str());
     WriteFileRecord(install.log, module->shared, module->system, target.c_str());
     if (file->shortcutKind != 0)
         MakeStartMenuEntry(install, file, target);

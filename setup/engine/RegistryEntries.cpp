@@ -27,7 +27,7 @@ const char* RootName(HKEY root)
 
 } // namespace
 
-int CreateRegistryKey(InstallContext& install, HKEY root, const char* keyPath)
+int CreateRegistryKey(std::FILE* log, HKEY root, const char* keyPath)
 {
     char noClass[] = "";
     ScopedRegKey key;
@@ -35,11 +35,11 @@ int CreateRegistryKey(InstallContext& install, HKEY root, const char* keyPath)
                         nullptr) != ERROR_SUCCESS)
         return 0;
     key.Reset();
-    WriteKeyRecord(install.log, RootName(root), keyPath);
+    WriteKeyRecord(log, RootName(root), keyPath);
     return 1;
 }
 
-int SetRegistryString(InstallContext& install, HKEY root, const char* valuePath, const char* text)
+int SetRegistryString(std::FILE* log, HKEY root, const char* valuePath, const char* text)
 {
     ValuePath value;
     if (!SplitValuePath(valuePath, &value))
@@ -52,6 +52,6 @@ int SetRegistryString(InstallContext& install, HKEY root, const char* valuePath,
     key.Reset();
     if (written != ERROR_SUCCESS)
         return 0;
-    WriteKeyRecord(install.log, RootName(root), valuePath);
+    WriteKeyRecord(log, RootName(root), valuePath);
     return 1;
 }

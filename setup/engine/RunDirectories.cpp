@@ -39,9 +39,12 @@ bool RunDirectories::MayHold(const std::string& dir, const std::string& name) co
     return found->second.names.count(Folded(name)) != 0;
 }
 
-void RunDirectories::Put(const std::string& dir, const std::string& name)
+void RunDirectories::Put(const std::string& path)
 {
-    const auto found = known.find(Folded(dir));
+    const size_t nameAt = path.find_last_of('\\');
+    if (nameAt == std::string::npos)
+        return;
+    const auto found = known.find(Folded(path.substr(0, nameAt)));
     if (found != known.end() && found->second.created)
-        found->second.names.insert(Folded(name));
+        found->second.names.insert(Folded(path.substr(nameAt + 1)));
 }

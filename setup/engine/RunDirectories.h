@@ -19,7 +19,8 @@ public:
     // False only where no file of that name can stand: in a directory this run created, under a
     // name it has not put there (and that no 8.3 alias of another name can match).
     bool MayHold(const std::string& dir, const std::string& name) const;
-    void Put(const std::string& dir, const std::string& name);
+    // A file this run may have made: whatever writes a file says so before it writes.
+    void Put(const std::string& path);
 
     void Begin() { remembering = true; }
     void End()

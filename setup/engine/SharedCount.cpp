@@ -13,7 +13,7 @@ const DWORD kHighestCount = 0xFFFFFFFF;
 
 } // namespace
 
-int IncrementSharedCount(InstallContext& install, const char* path)
+int IncrementSharedCount(std::FILE* log, const char* path)
 {
     // The system keeps this key; setup never makes it.
     ScopedRegKey key;
@@ -46,6 +46,6 @@ int IncrementSharedCount(InstallContext& install, const char* path)
     }
     // Only a count that was raised is logged: the uninstaller lowers every one it reads, and a
     // count lowered that was never raised can delete a file that another product counts on.
-    WriteIncRecord(install.log, path);
+    WriteIncRecord(log, path);
     return 1;
 }

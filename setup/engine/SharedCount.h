@@ -2,8 +2,8 @@
 // uninstall deletes a file only when no product counts on it any more.
 #pragma once
 
-#include "engine/InstallContext.h"
+#include <cstdio>
 
 // Raises the count of an installed file and logs an "inc" record; 0 when the key could not be
 // opened. A failure shows its message.
-int IncrementSharedCount(InstallContext& install, const char* path);
+int IncrementSharedCount(std::FILE* log, const char* path);

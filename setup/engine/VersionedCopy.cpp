@@ -88,7 +88,7 @@ DWORD ReplaceCurrent(const std::string& source, const FileLook& src, const std::
 
 } // namespace
 
-DWORD CopyVersionedFile(InstallContext& install, DWORD flags, const char* srcFileName,
+DWORD CopyVersionedFile(RunDirectories& directories, DWORD flags, const char* srcFileName,
                         const char* destFileName, const char* srcDir, const char* destDir, char* curDir,
                         char* /*tmpFile*/, DWORD* tmpFileLen)
 {
@@ -109,7 +109,7 @@ DWORD CopyVersionedFile(InstallContext& install, DWORD flags, const char* srcFil
     // that nothing can stand there, there is nothing to look at.
     FileLook cur;
     cur.error = ERROR_FILE_NOT_FOUND;
-    const bool mayExist = curDir[0] && install.runDirectories.MayHold(curDir, destFileName);
+    const bool mayExist = curDir[0] && directories.MayHold(curDir, destFileName);
     if (mayExist && !force) {
         cur = LookAtFile(current.c_str());
         if (cur.found) {
@@ -122,6 +122,8 @@ DWORD CopyVersionedFile(InstallContext& install, DWORD flags, const char* srcFil
         cur.error = cur.found ? 0 : GetLastError();
     }
 
+    // What follows may make the target, or a part of it.
+    directories.Put(target);
     if (!curDir[0] || keep)
         return CopyOver(source, src, target);
     return ReplaceCurrent(source, src, target, current, cur, force);

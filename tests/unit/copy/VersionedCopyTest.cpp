@@ -3,6 +3,7 @@
 #include "engine/VersionedCopy.h"
 #include "engine/VifBits.h"
 #include "engine/WholeFile.h"
+#include "platform/PathBuffer.h"
 
 #include "HeldFile.h"
 #include "MessageBoxes.h"
@@ -57,8 +58,8 @@ protected:
         lstrcpynA(cur, curDir.c_str(), sizeof cur);
         char tmpFile[kPathBufferSize] = "untouched";
         DWORD tmpFileLen = kPathBufferSize;
-        InstallContext install;
-        const DWORD result = CopyVersionedFile(install, flags, kSourceName, kTargetName, src.c_str(),
+        RunDirectories directories;
+        const DWORD result = CopyVersionedFile(directories, flags, kSourceName, kTargetName, src.c_str(),
                                                destDir.c_str(), cur, tmpFile, &tmpFileLen);
         EXPECT_EQ(tmpFileLen, 0u);
         EXPECT_STREQ(tmpFile, "untouched");
@@ -305,9 +306,9 @@ TEST_F(VersionedCopy, PathsAtAndBeyondThePlatformLimit)
         lstrcpynA(cur, c.curDir.c_str(), sizeof cur);
         char tmpFile[kPathBufferSize];
         DWORD tmpFileLen = kPathBufferSize;
-        InstallContext install;
-        EXPECT_EQ(CopyVersionedFile(install, 0, kSourceName, kTargetName, c.srcDir.c_str(), c.destDir.c_str(),
-                                    cur, tmpFile, &tmpFileLen),
+        RunDirectories directories;
+        EXPECT_EQ(CopyVersionedFile(directories, 0, kSourceName, kTargetName, c.srcDir.c_str(),
+                                    c.destDir.c_str(), cur, tmpFile, &tmpFileLen),
                   c.result);
         EXPECT_EQ(watcher.Take(), c.shown);
         EXPECT_EQ(WrittenOnDay(c.result == 0 ? written : current), c.result == 0 ? 20 : c.current ? 10 : 0);
@@ -362,8 +363,8 @@ TEST_F(VersionedCopy, TheTemporaryNameTakesNothingOfTheUsers)
         lstrcpynA(cur, dst.c_str(), sizeof cur);
         char tmpFile[kPathBufferSize];
         DWORD tmpFileLen = kPathBufferSize;
-        InstallContext install;
-        EXPECT_EQ(CopyVersionedFile(install, 0, kSourceName, kTargetName, src.c_str(), dst.c_str(), cur,
+        RunDirectories directories;
+        EXPECT_EQ(CopyVersionedFile(directories, 0, kSourceName, kTargetName, src.c_str(), dst.c_str(), cur,
                                     tmpFile, &tmpFileLen),
                   0u);
         EXPECT_EQ(watcher.Take(), kNone);

@@ -134,6 +134,19 @@ protected:
     size_t seen = 0;
 };
 
+// Placement as the install run does it, knowing its directories: each copy says what it made, so
+// a file placed again in a directory the run created is still compared with the first copy.
+TEST_F(Placement, InARunThatKnowsItsDirectoriesAFilePlacedAgainIsCompared)
+{
+    ASSERT_TRUE(Place("v1-2-3-4", dist + "\\x.dll", 10));
+    context.runDirectories.Begin();
+    EXPECT_TRUE(Install(0, 0, "x.dll", "new\\x.dll"));
+    EXPECT_FALSE(Install(0, 0, "x.dll", "new\\x.dll")) << "equal dates: the copy in place stays";
+    context.runDirectories.End();
+    EXPECT_EQ(messages, kNone);
+    EXPECT_EQ(Records(), "dir " + install + "\\new\r\nfile 0 0 " + install + "\\new\\x.dll\r\n");
+}
+
 TEST_F(Placement, RecordsOfEachFileInTheirOrder)
 {
     ASSERT_TRUE(Place("v1-2-3-4", dist + "\\edit.hlp", 10));

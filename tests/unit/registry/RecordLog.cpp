@@ -1,17 +1,17 @@
-// An install context with a log of its own per test.
+// A log of its own per test.
 #include "RecordLog.h"
 
 #include <cstdio>
 
 RecordLog::RecordLog(const std::string& name) : dir(name)
 {
-    context.log = std::fopen((dir / "records.txt").c_str(), "w");
+    log = std::fopen((dir / "records.txt").c_str(), "w");
 }
 
 RecordLog::~RecordLog()
 {
-    if (context.log)
-        std::fclose(context.log);
+    if (log)
+        std::fclose(log);
 }
 
 std::string RecordLog::Text() const

@@ -1,13 +1,12 @@
-// The install context of the registry tests, logging into a file of a scratch folder.
+// The log of the registry tests, a file of a scratch folder.
 #pragma once
-
-#include "engine/InstallContext.h"
 
 #include "ScratchDir.h"
 
+#include <cstdio>
 #include <string>
 
-// For its lifetime, Context() logs into a file of a scratch folder (text mode, as setup's log).
+// For its lifetime, Log() is a log in a file of a scratch folder (text mode, as setup's log).
 class RecordLog {
 public:
     explicit RecordLog(const std::string& name);
@@ -15,11 +14,11 @@ public:
     RecordLog(const RecordLog&) = delete;
     RecordLog& operator=(const RecordLog&) = delete;
 
-    InstallContext& Context() { return context; }
+    std::FILE* Log() { return log; }
     // What was logged so far, the bytes as they are on disk.
     std::string Text() const;
 
 private:
     testing_support::ScratchDir dir;
-    InstallContext context;
+    std::FILE* log = nullptr;
 };

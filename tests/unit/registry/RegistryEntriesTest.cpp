@@ -17,7 +17,7 @@ namespace {
 const std::string kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
 // The uninstall registration, the three calls as the install run makes them; their results.
-std::vector<int> Register(InstallContext& install, const std::string& product, const std::string& installDir)
+std::vector<int> Register(std::FILE* install, const std::string& product, const std::string& installDir)
 {
     const std::string key = kUninstallKey + product;
     const std::string command = installDir + "\\Uninstall.exe \"" + installDir + "\\.UnInst.inf\"";
@@ -44,9 +44,9 @@ TEST(RegistryEntries, RegistrationRunTwiceWritesTheExampleLinesTwice)
         "\\UninstallString\r\n";
 
     // The second run opens the key the first one made and overwrites its values.
-    EXPECT_EQ(Register(log.Context(), "Sample Editor", "C:\\Apps\\Earlier"), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(Register(log.Log(), "Sample Editor", "C:\\Apps\\Earlier"), (std::vector<int>{1, 1, 1}));
     EXPECT_EQ(log.Text(), lines);
-    EXPECT_EQ(Register(log.Context(), "Sample Editor", "C:\\Apps\\Sample"), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(Register(log.Log(), "Sample Editor", "C:\\Apps\\Sample"), (std::vector<int>{1, 1, 1}));
     EXPECT_EQ(log.Text(), lines + lines);
 
     const struct {
@@ -83,7 +83,7 @@ TEST(RegistryEntries, ProductNameLengthAtTheWorkBufferLimit)
         const std::string key = kUninstallKey + product;
         RegistryKeyGuard guard(HKEY_LOCAL_MACHINE, key);
 
-        EXPECT_EQ(Register(log.Context(), product, "C:\\Apps\\Sample"), c.results);
+        EXPECT_EQ(Register(log.Log(), product, "C:\\Apps\\Sample"), c.results);
         const bool fits = c.results[2] == 1;
         EXPECT_EQ(log.Text(), KeyLine(key) + KeyLine(key + "\\DisplayName") +
                                   (fits ? KeyLine(key + "\\UninstallString") : ""));
@@ -109,7 +109,7 @@ TEST(RegistryEntries, ValueThatCannotBeWrittenIsNotLogged)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.situation);
         RecordLog log("registry-missing");
-        EXPECT_EQ(SetRegistryString(log.Context(), HKEY_LOCAL_MACHINE, c.valuePath, "text"), 0);
+        EXPECT_EQ(SetRegistryString(log.Log(), HKEY_LOCAL_MACHINE, c.valuePath, "text"), 0);
         EXPECT_EQ(log.Text(), "");
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, missing));
     }
@@ -133,7 +133,7 @@ TEST(RegistryEntries, RootNamesInTheLog)
         SCOPED_TRACE(c.line);
         RecordLog log("registry-roots");
         RegistryKeyGuard guard(c.root, c.keyPath);
-        EXPECT_EQ(CreateRegistryKey(log.Context(), c.root, c.keyPath), 1);
+        EXPECT_EQ(CreateRegistryKey(log.Log(), c.root, c.keyPath), 1);
         EXPECT_TRUE(KeyExists(c.root, c.keyPath));
         EXPECT_EQ(log.Text(), c.line);
     }

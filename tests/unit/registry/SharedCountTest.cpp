@@ -54,7 +54,7 @@ TEST_F(SharedCount, RaisesTheStoredCount)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.situation);
         c.prepare();
-        EXPECT_EQ(IncrementSharedCount(log.Context(), kFile), 1);
+        EXPECT_EQ(IncrementSharedCount(log.Log(), kFile), 1);
 
         DWORD type = 0;
         std::vector<BYTE> data;
@@ -71,7 +71,7 @@ TEST_F(SharedCount, RaisesTheStoredCount)
 TEST_F(SharedCount, MissingKeyIsReportedWithItsErrorAndNotLogged)
 {
     ASSERT_TRUE(DeleteKeyTree(HKEY_LOCAL_MACHINE, kSharedDlls));
-    EXPECT_EQ(IncrementSharedCount(log.Context(), kFile), 0);
+    EXPECT_EQ(IncrementSharedCount(log.Log(), kFile), 0);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{
                                  "Failed to open the registery counter for this shared file. Error = 2"});
     EXPECT_EQ(log.Text(), "");
@@ -83,7 +83,7 @@ TEST_F(SharedCount, MissingKeyIsReportedWithItsErrorAndNotLogged)
 TEST_F(SharedCount, FailedWriteIsReportedAndNotLogged)
 {
     const std::string path = "C:\\" + std::string(16400, 'x') + ".dll";
-    EXPECT_EQ(IncrementSharedCount(log.Context(), path.c_str()), 1);
+    EXPECT_EQ(IncrementSharedCount(log.Log(), path.c_str()), 1);
     EXPECT_EQ(boxes.Texts(),
               std::vector<std::string>{"Failed to increment the registery counter for this shared file."});
     EXPECT_EQ(log.Text(), "");
