@@ -128,8 +128,16 @@ bool TemporaryCopy::Create(DWORD access)
         // anything else of that name is the user's, and the next name is tried.
         for (int pass = 0; pass < 2; ++pass) {
             *file.Out() = CreateFileA(temp.c_str(), access, 0, nullptr, CREATE_NEW, kTemporaryMark, nullptr);
-            if (file.Valid())
+            if (file.Valid()) {
+                // Set once more through the open file where the system can: not every system keeps
+                // the hidden and system bits of a creation (Wine's copies after a kill had none).
+                if (SetInformationCall()) {
+                    BasicInfo mark{};
+                    mark.fileAttributes = kTemporaryMark;
+                    SetInformationCall()(file.Get(), kFileBasicInfo, &mark, sizeof mark);
+                }
                 return made = true;
+            }
             if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
                 return false;
             if (pass > 0 || !IsOurTemporary(temp) || !DeleteTemporary(temp))
