@@ -61,6 +61,19 @@ bool RenameOpenFile(HANDLE file, const std::string& target)
     return SetInformationCall()(file, kFileRenameInfo, info, static_cast<DWORD>(buffer.size()));
 }
 
+// The attributes, and the last-write time when given, of an open file; only where the system has
+// SetFileInformationByHandle.
+bool SetOpenFileBasics(HANDLE file, DWORD attributes, const FILETIME* lastWrite)
+{
+    BasicInfo info{};
+    if (lastWrite) {
+        info.lastWriteTime.LowPart = lastWrite->dwLowDateTime;
+        info.lastWriteTime.HighPart = static_cast<LONG>(lastWrite->dwHighDateTime);
+    }
+    info.fileAttributes = attributes;
+    return SetInformationCall()(file, kFileBasicInfo, &info, sizeof info);
+}
+
 bool IsDrivePath(const std::string& path)
 {
     return path.size() > 3 && path[1] == ':' && path[2] == '\\';
@@ -84,8 +97,7 @@ std::string TemporaryPathFor(const std::string& target, unsigned attempt)
     std::snprintf(name, sizeof name, "~cv%05x.tmp", static_cast<unsigned>((hash + attempt) & 0xFFFFFu));
     // Cut to what fits the path limit, which is never shorter than the target's own name.
     const size_t room = static_cast<size_t>(kPathBufferSize) - 1 - nameAt;
-    const size_t length =
-        std::min(std::strlen(name), std::max(room, std::min<size_t>(target.size() - nameAt, 12)));
+    const size_t length = std::min(std::strlen(name), std::max(room, target.size() - nameAt));
     return target.substr(0, nameAt) + std::string(name, std::max<size_t>(length, 1));
 }
 
@@ -131,11 +143,8 @@ bool TemporaryCopy::Create(DWORD access)
             if (file.Valid()) {
                 // Set once more through the open file where the system can: not every system keeps
                 // the hidden and system bits of a creation (Wine's copies after a kill had none).
-                if (SetInformationCall()) {
-                    BasicInfo mark{};
-                    mark.fileAttributes = kTemporaryMark;
-                    SetInformationCall()(file.Get(), kFileBasicInfo, &mark, sizeof mark);
-                }
+                if (SetInformationCall())
+                    SetOpenFileBasics(file.Get(), kTemporaryMark, nullptr);
                 return made = true;
             }
             if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
@@ -169,11 +178,7 @@ DWORD TemporaryCopy::Copy(const std::string& source, DWORD attributes)
     // The copy's own time and attributes, which end its mark: by the open file where the system
     // can (in the call that sets the time anyway), else by name once it is closed.
     if (SetInformationCall()) {
-        BasicInfo info{};
-        info.lastWriteTime.LowPart = written.dwLowDateTime;
-        info.lastWriteTime.HighPart = static_cast<LONG>(written.dwHighDateTime);
-        info.fileAttributes = kept;
-        if (!SetInformationCall()(file.Get(), kFileBasicInfo, &info, sizeof info))
+        if (!SetOpenFileBasics(file.Get(), kept, &written))
             return GetLastError();
         kept = 0;
         return 0;
