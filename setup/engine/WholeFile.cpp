@@ -61,15 +61,10 @@ bool RenameOpenFile(HANDLE file, const std::string& target)
     return SetInformationCall()(file, kFileRenameInfo, info, static_cast<DWORD>(buffer.size()));
 }
 
-// The attributes, and the last-write time when given, of an open file; only where the system has
-// SetFileInformationByHandle.
-bool SetOpenFileBasics(HANDLE file, DWORD attributes, const FILETIME* lastWrite)
+// The attributes of an open file; only where the system has SetFileInformationByHandle.
+bool SetOpenFileAttributes(HANDLE file, DWORD attributes)
 {
     BasicInfo info{};
-    if (lastWrite) {
-        info.lastWriteTime.LowPart = lastWrite->dwLowDateTime;
-        info.lastWriteTime.HighPart = static_cast<LONG>(lastWrite->dwHighDateTime);
-    }
     info.fileAttributes = attributes;
     return SetInformationCall()(file, kFileBasicInfo, &info, sizeof info);
 }
@@ -116,6 +111,11 @@ bool DeleteTemporary(const std::string& path)
            DeletePath(path.c_str());
 }
 
+bool TemporaryCopy::RenamesOpenFiles() const
+{
+    return SetInformationCall() && IsDrivePath(target);
+}
+
 TemporaryCopy::TemporaryCopy(const std::string& source, DWORD attributes, const std::string& target)
     : target(target)
 {
@@ -140,13 +140,8 @@ bool TemporaryCopy::Create(DWORD access)
         // anything else of that name is the user's, and the next name is tried.
         for (int pass = 0; pass < 2; ++pass) {
             *file.Out() = CreateFileA(temp.c_str(), access, 0, nullptr, CREATE_NEW, kTemporaryMark, nullptr);
-            if (file.Valid()) {
-                // Set once more through the open file where the system can: not every system keeps
-                // the hidden and system bits of a creation (Wine's copies after a kill had none).
-                if (SetInformationCall())
-                    SetOpenFileBasics(file.Get(), kTemporaryMark, nullptr);
+            if (file.Valid())
                 return made = true;
-            }
             if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
                 return false;
             if (pass > 0 || !IsOurTemporary(temp) || !DeleteTemporary(temp))
@@ -169,20 +164,13 @@ DWORD TemporaryCopy::Copy(const std::string& source, DWORD attributes)
     if (!GetFileTime(from.Get(), nullptr, nullptr, &written))
         return GetLastError();
 
-    const DWORD access = GENERIC_WRITE | (SetInformationCall() && IsDrivePath(target) ? DELETE : 0);
-    kept = (attributes & kCopiedAttributes) ? attributes & kCopiedAttributes : FILE_ATTRIBUTE_NORMAL;
+    const DWORD access = GENERIC_WRITE | (RenamesOpenFiles() ? DELETE : 0);
+    finalAttributes =
+        (attributes & kCopiedAttributes) ? attributes & kCopiedAttributes : FILE_ATTRIBUTE_NORMAL;
     if (!Create(access))
         return GetLastError();
     if (const DWORD failed = CopyContents(from.Get()))
         return failed;
-    // The copy's own time and attributes, which end its mark: by the open file where the system
-    // can (in the call that sets the time anyway), else by name once it is closed.
-    if (SetInformationCall()) {
-        if (!SetOpenFileBasics(file.Get(), kept, &written))
-            return GetLastError();
-        kept = 0;
-        return 0;
-    }
     return SetFileTime(file.Get(), nullptr, nullptr, &written) ? 0 : GetLastError();
 }
 
@@ -209,14 +197,15 @@ bool TemporaryCopy::PutInPlace()
 {
     if (error)
         return false;
-    if (SetInformationCall() && IsDrivePath(target)) {
+    // The copy keeps its mark until it is in place, so that a kill at any moment before leaves a
+    // copy the next run knows as ours; only then does it take its own attributes, through the
+    // open file where the system renames one, else by name.
+    bool finished = false;
+    if (RenamesOpenFiles()) {
         placed = RenameOpenFile(file.Get(), target);
+        finished = placed && SetOpenFileAttributes(file.Get(), finalAttributes);
     } else {
         file.Reset();
-        if (kept && !SetPathAttributes(temp.c_str(), kept)) {
-            error = GetLastError();
-            return false;
-        }
         placed = MovePath(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
         if (!placed && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) {
             // Windows 95: a rename, and where something stands at the target, that goes first.
@@ -224,9 +213,10 @@ bool TemporaryCopy::PutInPlace()
                      ((GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_FILE_EXISTS) &&
                       DeletePath(target.c_str()) && RenamePath(temp.c_str(), target.c_str()));
         }
+        finished = placed && SetPathAttributes(target.c_str(), finalAttributes);
     }
-    if (!placed)
+    if (!finished)
         error = GetLastError();
     file.Reset();
-    return placed;
+    return finished;
 }

@@ -15,8 +15,8 @@
 // the path limit, it is cut to what fits, which is never shorter than the target's own name.
 std::string TemporaryPathFor(const std::string& target, unsigned attempt = 0);
 
-// While it is written, a temporary file of ours is hidden and a system file; a file of its name
-// without both is not ours, and is never touched.
+// From its creation until it is in place, a temporary file of ours is hidden and a system file; a
+// file of its name without both is not ours, and is never touched.
 constexpr DWORD kTemporaryMark = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 bool IsOurTemporary(const std::string& path);
 
@@ -38,12 +38,15 @@ public:
     DWORD Error() const { return error; }
 
     // Renames the copy over the target, replacing whatever stands there (on Windows 95, which
-    // cannot replace in one rename, that is deleted first). False with Error() set.
+    // cannot replace in one rename, that is deleted first), and gives it its attribute word.
+    // False with Error() set; where only the attributes failed, the file is in place.
     bool PutInPlace();
 
 private:
     static constexpr unsigned kNameAttempts = 8; // names taken by files of the user's
 
+    // Whether the copy is renamed while open (Windows Vista and later, a drive path).
+    bool RenamesOpenFiles() const;
     DWORD Copy(const std::string& source, DWORD attributes);
     // Creates the temporary file, with its mark; false with the last error set.
     bool Create(DWORD access);
@@ -51,7 +54,7 @@ private:
 
     std::string target;
     std::string temp;
-    DWORD kept = 0; // the attributes the copy takes at its end, while not yet set
+    DWORD finalAttributes = 0; // taken once the copy is in place; until then it bears its mark
     bool made = false;
     ScopedFile file; // open from the copy until it is put in place
     DWORD error = 0;

@@ -181,9 +181,11 @@ TEST_F(Kill, ATargetHoldsItsFileWholeOrNothingAndTheLogMissesAtMostOne)
             EXPECT_EQ(Placed(), kFiles);
         }
         const std::set<std::string> left = Uninstall();
-        // At most the file in flight: placed before its record was written, or its temporary copy
-        // where the kill fell in the moment the copy bore no mark yet or no more (a marked one goes).
+        // At most the file in flight, placed before its record was written; never a temporary
+        // copy, which bears its mark until it is in place, and so goes with the uninstall.
         EXPECT_LE(left.size(), 1u) << "left: " << (left.empty() ? "" : *left.begin());
+        for (const std::string& path : left)
+            EXPECT_EQ(path.find("\\~cv"), std::string::npos) << "a temporary copy left: " << path;
     }
     // Most kills must land inside the copy loop, or this test proves nothing.
     EXPECT_GE(inTheLoop, (kKillsThenUninstall + kKillsThenInstall) / 2);

@@ -91,6 +91,7 @@ TEST_F(VersionedCopy, DateThenFileVersionDecide)
         WORD currentDay;
         DWORD flags;
         DWORD result;
+        DWORD sourceAttributes = 0; // given to the source; the copy must bear them and nothing else
     } cases[] = {
         {"missing source", nullptr, 0, "v1-2-3-4", 10, 0, VIF_CANNOTREADSRC},
         {"missing source, forced", nullptr, 0, "v1-2-3-4", 10, kCopyForce, VIF_CANNOTREADSRC},
@@ -109,15 +110,23 @@ TEST_F(VersionedCopy, DateThenFileVersionDecide)
         {"later, source version unreadable", "nofixed", 11, "v1-2-3-4", 10, 0, VIF_CANNOTREADSRC},
         {"later, current version unreadable", "v1-2-3-4", 11, "nofixed", 10, 0, VIF_CANNOTREADDST},
         {"no current copy", "v1-2-3-4", 11, nullptr, 0, 0, 0},
+        {"no current copy, a read-only hidden source", "v1-2-3-4", 11, nullptr, 0, 0, 0,
+         FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN},
+        {"later, a system source", "v1-2-3-5", 11, "v1-2-3-4", 10, 0, 0, FILE_ATTRIBUTE_SYSTEM},
         {"forced over a later, higher copy", "v1-2-3-4", 9, "v1-3-0-0", 10, kCopyForce, 0},
         {"forced over an unreadable copy", "v1-2-3-4", 9, "nofixed", 10, kCopyForce, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        DeleteFileA(source.c_str());
-        DeleteFileA(target.c_str());
+        for (const std::string& path : {source, target}) {
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
         if (c.source) {
             ASSERT_TRUE(Place(c.source, source, c.sourceDay));
+            if (c.sourceAttributes) {
+                ASSERT_TRUE(SetFileAttributesA(source.c_str(), c.sourceAttributes));
+            }
         }
         if (c.current) {
             ASSERT_TRUE(Place(c.current, target, c.currentDay));
@@ -129,6 +138,8 @@ TEST_F(VersionedCopy, DateThenFileVersionDecide)
         EXPECT_EQ(WrittenOnDay(target), c.result == 0 ? c.sourceDay : c.currentDay);
         if (c.result == 0) {
             EXPECT_EQ(ReadTextFile(target), ReadTextFile(version_fixtures::Path(c.source)));
+            EXPECT_EQ(GetFileAttributesA(target.c_str()), GetFileAttributesA(source.c_str()))
+                << "the copy's attributes are not the source's (a temporary's mark left on it?)";
         }
     }
 }
