@@ -1,8 +1,6 @@
 #include "Files.h"
 
 #include <cstring>
-#include <set>
-#include <string>
 
 bool ClearReadOnly(const char* path, DWORD* attributes)
 {
@@ -29,10 +27,9 @@ bool RemoveFile(const char* path)
     return false;
 }
 
-void RemoveLeftoverCopies(const char* filePath)
+void RemoveLeftoverCopies(const char* filePath, std::set<std::string>& swept)
 {
     constexpr DWORD kMark = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    static std::set<std::string> swept; // folded as the file system compares names
     const char* nameAt = std::strrchr(filePath, '\\');
     if (!nameAt)
         return;

@@ -4,15 +4,19 @@
 
 #include <windows.h>
 
+#include <set>
+#include <string>
+
 // DeleteFileA, and where the read-only attribute refused it, once more without it. A file that
 // still cannot go keeps its attribute. The last error is the delete's.
 bool RemoveFile(const char* path);
 
 // Setup copies a file beside its target under a temporary name, "~cv" and hexadecimal digits
-// ".tmp" (or the start of that), marked hidden and system while it is written. Such a file that
-// a killed setup left in the directory of a file the log names goes, once per directory; a file
-// of that name without the mark is not setup's and stays.
-void RemoveLeftoverCopies(const char* filePath);
+// ".tmp" (or the start of that), marked hidden and system until it is in place. Such a file that
+// a killed setup left in the directory of a file the log names goes, once per directory (swept:
+// the directories done, folded as the file system compares names); a file of that name without
+// the mark is not setup's and stays.
+void RemoveLeftoverCopies(const char* filePath, std::set<std::string>& swept);
 
 // The file, or the directory it was in, is not there: nothing left to delete.
 bool IsGone(DWORD error);

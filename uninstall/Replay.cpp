@@ -11,13 +11,15 @@
 
 #include <windows.h>
 
+#include <set>
+
 namespace {
 
 // A `file` record whose numbers are both 0: the path, then whether the file went. A file that is
 // not there any more (a run stopped right after deleting it) has gone as well.
-void DeleteInstalledFile(const char* path)
+void DeleteInstalledFile(const char* path, std::set<std::string>& swept)
 {
-    RemoveLeftoverCopies(path);
+    RemoveLeftoverCopies(path, swept);
     Print("Deleting file %s ", path);
     if (RemoveFile(path) || IsGone(GetLastError())) {
         Print(" .. Deleted.\n");
@@ -33,6 +35,7 @@ void DeleteInstalledFile(const char* path)
 
 void ReplayRecords(const LogRecord* newestFirst, ReplayLog& log)
 {
+    std::set<std::string> swept; // the directories whose leftover copies have gone
     for (const LogRecord* record = newestFirst; record; record = record->next) {
         const char* data = nullptr;
         const RecordKind kind = ClassifyRecord(record->text, &data);
@@ -50,7 +53,7 @@ void ReplayRecords(const LogRecord* newestFirst, ReplayLog& log)
             break;
         case RecordKind::File:
             if (const char* path = FileRecordPath(data))
-                DeleteInstalledFile(path);
+                DeleteInstalledFile(path, swept);
             break;
         case RecordKind::Inc:
             ReleaseSharedCount(data);

@@ -20,7 +20,8 @@ std::string TemporaryPathFor(const std::string& target, unsigned attempt = 0);
 constexpr DWORD kTemporaryMark = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 bool IsOurTemporary(const std::string& path);
 
-// Deletes a temporary file of ours, also where its copy took the source's read-only bit.
+// Deletes a temporary file of ours, also a read-only one (an earlier build's copy took the
+// source's read-only bit before its rename).
 bool DeleteTemporary(const std::string& path);
 
 // A copy of a source file in the temporary file of a target: its contents, its attribute word
