@@ -1,7 +1,5 @@
 #include "Files.h"
 
-#include <cstring>
-
 bool ClearReadOnly(const char* path, DWORD* attributes)
 {
     *attributes = GetFileAttributesA(path);
@@ -27,13 +25,9 @@ bool RemoveFile(const char* path)
     return false;
 }
 
-void RemoveLeftoverCopies(const char* filePath, std::set<std::string>& swept)
+void RemoveLeftoverCopies(const std::string& dir, std::set<std::string>& swept)
 {
     constexpr DWORD kMark = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    const char* nameAt = std::strrchr(filePath, '\\');
-    if (!nameAt)
-        return;
-    const std::string dir(filePath, static_cast<size_t>(nameAt - filePath));
     std::string key = dir;
     if (!key.empty())
         CharUpperBuffA(&key[0], static_cast<DWORD>(key.size()));

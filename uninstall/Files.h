@@ -13,10 +13,10 @@ bool RemoveFile(const char* path);
 
 // Setup copies a file beside its target under a temporary name, "~cv" and hexadecimal digits
 // ".tmp" (or the start of that), marked hidden and system until it is in place. Such a file that
-// a killed setup left in the directory of a file the log names goes, once per directory (swept:
-// the directories done, folded as the file system compares names); a file of that name without
-// the mark is not setup's and stays.
-void RemoveLeftoverCopies(const char* filePath, std::set<std::string>& swept);
+// a killed setup left in a directory the log names (by a file in it or by its own record) goes,
+// once per directory (swept: the directories done, folded as the file system compares names); a
+// file of that name without the mark is not setup's and stays.
+void RemoveLeftoverCopies(const std::string& dir, std::set<std::string>& swept);
 
 // The file, or the directory it was in, is not there: nothing left to delete.
 bool IsGone(DWORD error);

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <set>
 
 namespace {
@@ -19,7 +20,8 @@ namespace {
 // not there any more (a run stopped right after deleting it) has gone as well.
 void DeleteInstalledFile(const char* path, std::set<std::string>& swept)
 {
-    RemoveLeftoverCopies(path, swept);
+    if (const char* nameAt = std::strrchr(path, '\\'))
+        RemoveLeftoverCopies(std::string(path, static_cast<size_t>(nameAt - path)), swept);
     Print("Deleting file %s ", path);
     if (RemoveFile(path) || IsGone(GetLastError())) {
         Print(" .. Deleted.\n");
@@ -48,8 +50,11 @@ void ReplayRecords(const LogRecord* newestFirst, ReplayLog& log)
         case RecordKind::Dir:
             // Only an empty directory goes; one that still holds something stays, silently. A
             // folder of the system's own never goes, whatever the log says.
-            if (!IsSystemFolder(data))
+            if (!IsSystemFolder(data)) {
+                // A killed setup's copy can stand where no file of the log does yet.
+                RemoveLeftoverCopies(data, swept);
                 RemoveDirectoryA(data);
+            }
             break;
         case RecordKind::File:
             if (const char* path = FileRecordPath(data))

@@ -148,7 +148,12 @@ TEST(UninstallReplay, OnlyFileRecordsWithBothNumbersZeroDeleteTheirFile)
         ASSERT_TRUE(WriteTextFile(dir / b.name, "left"));
         ASSERT_TRUE(SetFileAttributesA((dir / b.name).c_str(), b.attributes));
     }
-    std::vector<std::string> lines = {"Files Product"};
+    // A directory of the log's that holds nothing but such a copy: killed before its first file.
+    const std::string copyOnly = dir / "copy-only", copy = copyOnly + "\\~cv7f8e9.tmp";
+    ASSERT_TRUE(MakeDirs(copyOnly));
+    ASSERT_TRUE(WriteTextFile(copy, ""));
+    ASSERT_TRUE(SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    std::vector<std::string> lines = {"Files Product", "dir " + copyOnly};
     std::vector<HeldFile> holders;
     for (const auto& f : files) {
         const std::string path = dir / f.name;
@@ -173,6 +178,7 @@ TEST(UninstallReplay, OnlyFileRecordsWithBothNumbersZeroDeleteTheirFile)
             printed += "Deleting file " + (dir / f->name) + " " + f->printed;
     EXPECT_EQ(run.output, Replayed("Files Product", printed));
     EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_FALSE(PathExists(copyOnly)) << "a directory kept by a killed setup's copy";
     for (const auto& f : files) {
         bool gone = f.printed && std::string(f.printed) == " .. Deleted.\r\n";
         EXPECT_EQ(PathExists(dir / f.name), f.exists && !gone) << f.name;
