@@ -135,15 +135,20 @@ protected:
         EXPECT_EQ(uninstall.Output().find("Failed to delete"), std::string::npos) << uninstall.Output();
     }
 
-    // The uninstaller run to its end; what it left of the product's files.
+    // The uninstaller run to its end; what it left of the product's files, each with its
+    // attributes and size.
     std::set<std::string> Uninstall()
     {
         RunUninstaller();
         std::set<std::string> paths, files;
         ListTree(dest, true, &paths);
-        for (const std::string& path : paths)
-            if (!(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
-                files.insert(path);
+        for (const std::string& path : paths) {
+            WIN32_FILE_ATTRIBUTE_DATA data;
+            if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
+                !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                files.insert(path + " (attributes " + std::to_string(data.dwFileAttributes) + ", " +
+                             std::to_string(data.nFileSizeLow) + " bytes)");
+        }
         RemoveTree(dest);
         return files;
     }
